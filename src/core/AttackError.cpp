@@ -1,0 +1,49 @@
+#include "AttackError.h"
+
+namespace skarvel {
+namespace {
+
+std::string fieldName(AttackField field, int row) {
+    const std::string number = std::to_string(row + 1);
+    switch (field) {
+    case AttackField::HitBasisList:
+        return "the Hit Calculation list";
+    case AttackField::DieList:
+        return "the Hit Die to Roll list";
+    case AttackField::CreatureBonus:
+        return "the bonus of creature " + number;
+    case AttackField::CharacterArmourClass:
+        return "the armour class of character " + number;
+    }
+    return "a field";
+}
+
+std::string describe(AttackFailure failure, AttackField field, int row, const std::string& text) {
+    switch (failure) {
+    case AttackFailure::NoEntrySelected:
+        return field == AttackField::DieList
+                   ? "No die is chosen. Choose an entry in the Hit Die to Roll list."
+                   : "No hit calculation is chosen. Choose an entry in the Hit Calculation list.";
+    case AttackFailure::OutOfRange: {
+        std::string name = fieldName(field, row);
+        name[0] = static_cast<char>(name[0] - 'a' + 'A');
+        return name + " (\"" + text + "\") is outside -32768 to 32767.";
+    }
+    case AttackFailure::RuleOverflow:
+        return "The hit calculation for character " + std::to_string(row + 1) +
+               " (armour class \"" + text +
+               "\") gives a target outside -32768 to 32767. Use a smaller armour class or bonus.";
+    }
+    return "The attack failed.";
+}
+
+} // namespace
+
+AttackError::AttackError(AttackFailure failure, AttackField field, int row, std::string text)
+    : std::runtime_error(describe(failure, field, row, text))
+    , failureKind(failure)
+    , fieldKind(field)
+    , rowIndex(row)
+    , fieldText(std::move(text)) {}
+
+} // namespace skarvel

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "UniformSource.h"
+
+#include <random>
+
+namespace skarvel {
+
+// The program's generator: a fixed start state and never reseeded, so every run
+// of the program sees the same succession of draws.
+class DefaultUniformSource final : public UniformSource {
+public:
+    float next() override;
+
+private:
+    // The standard engine with its standard default seed gives the same sequence
+    // on every conforming library.
+    std::mt19937 engine;
+};
+
+} // namespace skarvel
