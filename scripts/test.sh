@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test.
+# Builds everything with warnings as errors and runs every test: the stages in
+# scripts/stages run in name order, and the first that fails stops the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -7,7 +8,7 @@ scripts/setup.sh
 # Widget tests need no display; a caller that wants a real one sets its own.
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
-echo "== Build and unit tests (ci preset)"
-cmake --preset ci
-cmake --build --preset ci
-ctest --preset ci
+for stage in scripts/stages/*.sh; do
+    echo "== ${stage##*/}"
+    bash "$stage"
+done
