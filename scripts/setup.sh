@@ -18,7 +18,7 @@ packages=(
     desktop-file-utils appstream
 )
 # The interface font and any other runtime data the program needs.
-packages+=(fonts-dejavu-core)
+packages+=(fonts-liberation2)
 
 missing=()
 for p in "${packages[@]}"; do
