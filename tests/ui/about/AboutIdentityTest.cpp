@@ -1,5 +1,9 @@
 #include "AboutIdentity.h"
 
+#include "FindControl.h"
+#include "frmAbout.h"
+
+#include <QLabel>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <stdexcept>
@@ -7,31 +11,37 @@
 namespace skarvel {
 namespace {
 
-struct VersionCase {
+struct IdentityCase {
+    const char* title;
     SmallInt major;
     SmallInt minor;
     SmallInt revision;
-    const char* expected;
+    const char* caption;
+    const char* version;
 };
 
-void PrintTo(const VersionCase& c, std::ostream* out) {
-    *out << c.expected;
+void PrintTo(const IdentityCase& c, std::ostream* out) {
+    *out << c.version;
 }
 
-class VersionNumberTest : public ::testing::TestWithParam<VersionCase> {};
+class ShownIdentityTest : public ::testing::TestWithParam<IdentityCase> {};
 
-TEST_P(VersionNumberTest, WritesEachNumberInPlainDecimal) {
-    const VersionCase& c = GetParam();
-    const AboutIdentity identity(QStringLiteral("Skarvel"), c.major, c.minor, c.revision);
-    EXPECT_EQ(identity.versionNumber().toStdString(), c.expected);
+TEST_P(ShownIdentityTest, LoadWritesCaptionTitleAndVersion) {
+    const IdentityCase& c = GetParam();
+    frmAbout dialog(AboutIdentity(QString::fromUtf8(c.title), c.major, c.minor, c.revision));
+    dialog.showAbout();
+    EXPECT_EQ(dialog.windowTitle().toStdString(), c.caption);
+    EXPECT_EQ(findControl<QLabel>(dialog, "lblTitle").text().toStdString(), c.title);
+    EXPECT_EQ(findControl<QLabel>(dialog, "lblVersion").text().toStdString(), c.version);
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, VersionNumberTest,
-                         ::testing::Values(VersionCase{1, 0, 0, "1.0.0"},
-                                           VersionCase{2, 10, 3, "2.10.3"},
-                                           VersionCase{0, 0, 0, "0.0.0"},
-                                           VersionCase{10, 0, 100, "10.0.100"},
-                                           VersionCase{32767, 32767, 32767, "32767.32767.32767"}));
+INSTANTIATE_TEST_SUITE_P(
+    Identities, ShownIdentityTest,
+    ::testing::Values(IdentityCase{"Skarvel", 2, 10, 3, "About Skarvel", "Version 2.10.3"},
+                      IdentityCase{"Skarvel", 0, 0, 0, "About Skarvel", "Version 0.0.0"},
+                      IdentityCase{"Dice Bag", 10, 0, 100, "About Dice Bag", "Version 10.0.100"},
+                      IdentityCase{"Skarvel", 32767, 32767, 32767, "About Skarvel",
+                                   "Version 32767.32767.32767"}));
 
 TEST(AboutIdentityTest, RejectsANegativeVersionNumber) {
     EXPECT_THROW(AboutIdentity(QStringLiteral("Skarvel"), -1, 0, 0), std::invalid_argument);

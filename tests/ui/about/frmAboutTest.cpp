@@ -59,14 +59,6 @@ TEST_F(AboutDialogTest, LoadFillsCaptionTitleAndVersionAndFocusesOk) {
     EXPECT_TRUE(ok.isDefault());
 }
 
-TEST(AboutDialogIdentityTest, ShowsAnInjectedTitleAndVersion) {
-    frmAbout dialog(AboutIdentity(QStringLiteral("Dice Bag"), 2, 10, 3));
-    dialog.showAbout();
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Dice Bag"));
-    EXPECT_EQ(textOf(dialog, "lblTitle"), QStringLiteral("Dice Bag"));
-    EXPECT_EQ(textOf(dialog, "lblVersion"), QStringLiteral("Version 2.10.3"));
-}
-
 TEST_F(AboutDialogTest, ShowingAnOpenDialogBringsItForwardWithoutReloading) {
     open();
     sysInfo.setFocus();
