@@ -1,0 +1,215 @@
+#include "frmAbout.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <cstddef>
+#include <utility>
+
+namespace skarvel {
+
+namespace {
+
+// Every window of the program is laid out in twips: 15 twips make one pixel at 96 dpi.
+constexpr int twipsPerPixel = 15;
+
+struct Placement {
+    const char* objectName;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// Rows of the layout table, in the order in which the dialog creates its controls.
+enum class Row : std::size_t {
+    window,
+    picIcon,
+    cmdOK,
+    cmdSysInfo,
+    line1Grey,
+    lblDescription,
+    lblTitle,
+    line1White,
+    lblVersion,
+    lblDisclaimer,
+    count
+};
+
+// In twips. The window's row places its client area on the screen; every other row is
+// measured from the client area's top-left corner. A line is the rectangle its pen covers:
+// from its start to its end point, one pen width high.
+constexpr std::array<Placement, static_cast<std::size_t>(Row::count)> layoutTwips{{
+    {"frmAbout", 2340, 1935, 5730, 3555},
+    {"picIcon", 240, 240, 540, 540},
+    {"cmdOK", 4245, 2625, 1260, 345},
+    {"cmdSysInfo", 4260, 3075, 1245, 345},
+    {"Line1(1)", 90, 2445, 5654 - 90, 1 * twipsPerPixel},
+    {"lblDescription", 1050, 1125, 3885, 1170},
+    {"lblTitle", 1050, 240, 3885, 480},
+    {"Line1(0)", 105, 2460, 5654 - 105, 2 * twipsPerPixel},
+    {"lblVersion", 1050, 780, 3885, 225},
+    {"lblDisclaimer", 255, 2625, 3870, 825},
+}};
+
+constexpr int toPixels(int twips) {
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
+}
+
+// Edges are rounded rather than sizes, so that controls meeting in twips meet in pixels.
+constexpr std::array<QRect, layoutTwips.size()> toPixelLayout() {
+    std::array<QRect, layoutTwips.size()> rects{};
+    for (std::size_t i = 0; i < layoutTwips.size(); ++i) {
+        const Placement& p = layoutTwips[i];
+        const int left = toPixels(p.left);
+        const int top = toPixels(p.top);
+        rects[i] =
+            QRect(left, top, toPixels(p.left + p.width) - left, toPixels(p.top + p.height) - top);
+    }
+    return rects;
+}
+
+constexpr std::array<QRect, layoutTwips.size()> layoutPixels = toPixelLayout();
+
+const Placement& placementOf(Row row) {
+    return layoutTwips[static_cast<std::size_t>(row)];
+}
+
+const QRect& pixelsOf(Row row) {
+    return layoutPixels[static_cast<std::size_t>(row)];
+}
+
+void place(QWidget* control, Row row) {
+    control->setObjectName(QString::fromLatin1(placementOf(row).objectName));
+    control->setGeometry(pixelsOf(row));
+}
+
+const QString storedCaption = QStringLiteral("About MyApp");
+const QString descriptionText = QStringLiteral(
+    "Skarvel is simple attack management for game masters.  Simply add the party's information "
+    "to the page. Then put each monsters bonuses and attack.  It supports traditional D and D "
+    "style THAC0 and the new third edition style of attacking.  There's also a place to keep "
+    "track of the monster's hit points.");
+const QString disclaimerText;
+
+constexpr QSize iconSize(32, 32);
+
+QPixmap renderIcon(qreal devicePixelRatio) {
+    QSvgRenderer renderer(QStringLiteral(":/about/icons/about.svg"));
+    QPixmap pixmap(iconSize * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(iconSize)));
+    return pixmap;
+}
+
+QLabel* makeLabel(QWidget* parent, Row row, const QString& text, const QColor& colour) {
+    auto* label = new QLabel(text, parent);
+    place(label, row);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    // Top-aligned in a fixed box: what does not fit below is cut off, never scrolled.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QFrame* makeLine(QWidget* parent, Row row, const QColor& colour) {
+    auto* line = new QFrame(parent);
+    place(line, row);
+    line->setFrameShape(QFrame::NoFrame);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    return line;
+}
+
+} // namespace
+
+frmAbout::frmAbout(AboutIdentity shownIdentity)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , appIdentity(std::move(shownIdentity)) {
+    setObjectName(QString::fromLatin1(placementOf(Row::window).objectName));
+    setFixedSize(pixelsOf(Row::window).size());
+    setWindowTitle(storedCaption);
+    setModal(false);
+
+    const QColor black(0, 0, 0);
+
+    picIcon = new QLabel(this);
+    place(picIcon, Row::picIcon);
+    // A 2-pixel sunken panel around the 32 x 32 image fills the box exactly.
+    picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    picIcon->setAlignment(Qt::AlignCenter);
+    picIcon->setPixmap(renderIcon(devicePixelRatio()));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    place(cmdOK, Row::cmdOK);
+    cmdOK->setDefault(true);
+
+    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    place(cmdSysInfo, Row::cmdSysInfo);
+
+    Line1[1] = makeLine(this, Row::line1Grey, QColor(128, 128, 128));
+    lblDescription = makeLabel(this, Row::lblDescription, descriptionText, black);
+    lblTitle = makeLabel(this, Row::lblTitle, QStringLiteral("Application Title"), black);
+    Line1[0] = makeLine(this, Row::line1White, QColor(255, 255, 255));
+    lblVersion = makeLabel(this, Row::lblVersion, QStringLiteral("Version"),
+                           palette().color(QPalette::ButtonText));
+    lblDisclaimer = makeLabel(this, Row::lblDisclaimer, disclaimerText, black);
+
+    // Only the two buttons take the focus; Tab does not stop on the picture or the labels.
+    setTabOrder(cmdOK, cmdSysInfo);
+
+    // Esc and the window system's close button reach QDialog::reject, which hides the window
+    // just as OK does; the object itself stays for the next load.
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+}
+
+void frmAbout::showAbout() {
+    if (isVisible()) {
+        // Already loaded: bring it forward, and leave its texts and focus as they are.
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        raise();
+        activateWindow();
+        return;
+    }
+    runLoadTimeSetup();
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmAbout::StartSysInfo() {
+    // The system-information launcher is not connected yet; until it is, the button does
+    // nothing and the dialog stays open.
+}
+
+void frmAbout::runLoadTimeSetup() {
+    const QString& title = appIdentity.title();
+    setWindowTitle(QStringLiteral("About ") + title);
+    lblVersion->setText(QStringLiteral("Version ") + appIdentity.versionNumber());
+    lblTitle->setText(title);
+
+    // A fresh load opens at the stored position with the focus on OK, wherever the previous
+    // load was moved to or left its focus.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QPoint screenOrigin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
+    setGeometry(pixelsOf(Row::window).translated(screenOrigin));
+    cmdOK->setFocus(Qt::OtherFocusReason);
+
+    emit loaded();
+}
+
+} // namespace skarvel

@@ -1,0 +1,167 @@
+#include "FindControl.h"
+#include "frmAbout.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace skarvel {
+namespace {
+
+// Pixel rectangles worked out by hand from the twips layout (15 twips to a pixel).
+struct ExpectedRect {
+    const char* name;
+    QRect rect;
+};
+
+const ExpectedRect expectedRects[] = {
+    {"picIcon", QRect(16, 16, 36, 36)},
+    {"cmdOK", QRect(283, 175, 84, 23)},
+    {"cmdSysInfo", QRect(284, 205, 83, 23)},
+    {"lblDescription", QRect(70, 75, 259, 78)},
+    {"lblTitle", QRect(70, 16, 259, 32)},
+    {"lblVersion", QRect(70, 52, 259, 15)},
+    {"lblDisclaimer", QRect(17, 175, 258, 55)},
+    // Lines: the grey one covers x 6 to 376 of row 163, the white one x 7 to 376 of rows
+    // 164 and 165 (the end point 5654 twips is 376.9 px).
+    {"Line1(1)", QRect(6, 163, 371, 1)},
+    {"Line1(0)", QRect(7, 164, 370, 2)},
+};
+
+class AboutLayoutTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialog.showAbout();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    }
+
+    frmAbout dialog;
+};
+
+TEST_F(AboutLayoutTest, EveryControlAndLineStandsAtItsPlace) {
+    for (const ExpectedRect& expected : expectedRects) {
+        SCOPED_TRACE(expected.name);
+        const QWidget& control = findControl<QWidget>(dialog, expected.name);
+        EXPECT_EQ(control.geometry(), expected.rect);
+        EXPECT_EQ(control.parentWidget(), &dialog);
+    }
+}
+
+TEST_F(AboutLayoutTest, WindowIsAFixedDialogAtItsStoredPlace) {
+    EXPECT_EQ(dialog.size(), QSize(382, 237));
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
+    EXPECT_EQ(dialog.geometry().topLeft() - screenOrigin, QPoint(156, 129));
+
+    const Qt::WindowFlags flags = dialog.windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(dialog.isModal());
+    EXPECT_EQ(dialog.parentWidget(), nullptr);
+    EXPECT_FALSE(dialog.isSizeGripEnabled());
+}
+
+TEST_F(AboutLayoutTest, SeparatorIsEtchedGreyOverWhite) {
+    const QImage image = dialog.grab().toImage();
+    const QColor grey(128, 128, 128);
+    const QColor white(255, 255, 255);
+    const QColor background = image.pixelColor(3, 150);
+    ASSERT_NE(background, grey);
+    ASSERT_NE(background, white);
+
+    for (int x : {6, 190, 376}) {
+        EXPECT_EQ(image.pixelColor(x, 163), grey) << x;
+    }
+    for (int x : {7, 190, 376}) {
+        EXPECT_EQ(image.pixelColor(x, 164), white) << x;
+        EXPECT_EQ(image.pixelColor(x, 165), white) << x;
+    }
+    // The white line starts one pixel further right, and both end short of the right edge.
+    EXPECT_EQ(image.pixelColor(6, 164), background);
+    EXPECT_EQ(image.pixelColor(5, 163), background);
+    EXPECT_EQ(image.pixelColor(377, 163), background);
+    EXPECT_EQ(image.pixelColor(377, 164), background);
+    EXPECT_EQ(image.pixelColor(190, 166), background);
+}
+
+TEST_F(AboutLayoutTest, IconIsA32PixelImageInASunkenBox) {
+    const auto& icon = findControl<QLabel>(dialog, "picIcon");
+    EXPECT_EQ(icon.frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(icon.frameWidth(), 2);
+    EXPECT_EQ(icon.pixmap().deviceIndependentSize(), QSizeF(32, 32));
+    EXPECT_EQ(icon.focusPolicy(), Qt::NoFocus);
+
+    // The image is drawn: its centre is not the dialog's background.
+    const QImage image = dialog.grab().toImage();
+    EXPECT_NE(image.pixelColor(34, 34), image.pixelColor(3, 150));
+}
+
+TEST_F(AboutLayoutTest, LabelsUseTheirColoursAndTheApplicationFont) {
+    const QColor black(0, 0, 0);
+    for (const char* name : {"lblDescription", "lblTitle", "lblDisclaimer"}) {
+        SCOPED_TRACE(name);
+        const auto& label = findControl<QLabel>(dialog, name);
+        EXPECT_EQ(label.palette().color(QPalette::WindowText), black);
+        EXPECT_EQ(label.font(), QApplication::font());
+        EXPECT_FALSE(label.autoFillBackground());
+    }
+    const auto& version = findControl<QLabel>(dialog, "lblVersion");
+    EXPECT_EQ(version.palette().color(QPalette::WindowText),
+              QApplication::palette().color(QPalette::ButtonText));
+    EXPECT_EQ(version.font(), QApplication::font());
+}
+
+// The height the label's text needs when wrapped at word boundaries to its width.
+int wrappedHeight(const QLabel& label, int* lines = nullptr) {
+    const QFontMetrics metrics(label.font());
+    const QRect needed =
+        metrics.boundingRect(QRect(0, 0, label.width(), 100000),
+                             Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, label.text());
+    if (lines != nullptr) {
+        *lines = needed.height() / metrics.lineSpacing();
+    }
+    return needed.height();
+}
+
+TEST_F(AboutLayoutTest, DescriptionTitleAndVersionFitTheirBoxes) {
+    int descriptionLines = 0;
+    const auto& description = findControl<QLabel>(dialog, "lblDescription");
+    EXPECT_LE(wrappedHeight(description, &descriptionLines), description.height());
+    EXPECT_GT(descriptionLines, 1) << "the description should wrap";
+    for (const char* name : {"lblTitle", "lblVersion"}) {
+        const auto& label = findControl<QLabel>(dialog, name);
+        EXPECT_LE(wrappedHeight(label), label.height()) << name;
+    }
+}
+
+TEST_F(AboutLayoutTest, TextBeyondALabelsBoxIsCutOff) {
+    auto& description = findControl<QLabel>(dialog, "lblDescription");
+    description.setText(description.text().repeated(4));
+    ASSERT_GT(wrappedHeight(description), description.height());
+    const QRect box = description.geometry();
+
+    const QImage image = dialog.grab().toImage();
+    const QColor background = image.pixelColor(3, 150);
+    int inkInside = 0;
+    for (int x = box.left(); x <= box.right(); ++x) {
+        for (int y = box.bottom() - 12; y <= box.bottom(); ++y) {
+            inkInside += image.pixelColor(x, y) != background ? 1 : 0;
+        }
+        for (int y = box.bottom() + 1; y < 163; ++y) {
+            ASSERT_EQ(image.pixelColor(x, y), background) << x << "," << y;
+        }
+    }
+    EXPECT_GT(inkInside, 0) << "the box itself should be filled with text";
+    EXPECT_EQ(description.geometry(), box);
+}
+
+} // namespace
+} // namespace skarvel

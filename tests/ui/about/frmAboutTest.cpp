@@ -1,0 +1,214 @@
+#include "frmAbout.h"
+
+#include "FindControl.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+#include <ostream>
+
+namespace skarvel {
+namespace {
+
+const QString description = QStringLiteral(
+    "Skarvel is simple attack management for game masters.  Simply add the party's information "
+    "to the page. Then put each monsters bonuses and attack.  It supports traditional D and D "
+    "style THAC0 and the new third edition style of attacking.  There's also a place to keep "
+    "track of the monster's hit points.");
+
+QString textOf(const QWidget& dialog, const char* name) {
+    return findControl<QLabel>(dialog, name).text();
+}
+
+class AboutDialogTest : public ::testing::Test {
+protected:
+    void open() {
+        dialog.showAbout();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
+
+    // Keys go where a user's keys go: to the widget that has the focus.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+
+    frmAbout dialog;
+    QSignalSpy loads{&dialog, &frmAbout::loaded};
+    QPushButton& ok = findControl<QPushButton>(dialog, "cmdOK");
+    QPushButton& sysInfo = findControl<QPushButton>(dialog, "cmdSysInfo");
+    QSignalSpy okClicks{&ok, &QPushButton::clicked};
+    QSignalSpy sysInfoClicks{&sysInfo, &QPushButton::clicked};
+};
+
+TEST_F(AboutDialogTest, LoadFillsCaptionTitleAndVersionAndFocusesOk) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About MyApp"));
+    open();
+    EXPECT_EQ(loads.count(), 1);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Skarvel"));
+    EXPECT_EQ(textOf(dialog, "lblTitle"), QStringLiteral("Skarvel"));
+    EXPECT_EQ(textOf(dialog, "lblVersion"), QStringLiteral("Version 1.0.0"));
+    EXPECT_EQ(textOf(dialog, "lblDescription"), description);
+    EXPECT_EQ(textOf(dialog, "lblDisclaimer"), QString());
+    EXPECT_EQ(QApplication::focusWidget(), &ok);
+    EXPECT_TRUE(ok.isDefault());
+}
+
+TEST_F(AboutDialogTest, ShowingAnOpenDialogBringsItForwardWithoutReloading) {
+    open();
+    sysInfo.setFocus();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+
+    dialog.showAbout();
+    dialog.showAbout();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_EQ(loads.count(), 1);
+    // A reload would have put the focus back on OK.
+    EXPECT_EQ(QApplication::focusWidget(), &sysInfo);
+    int aboutWindows = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        aboutWindows += window->isVisible() && window->inherits("skarvel::frmAbout") ? 1 : 0;
+    }
+    EXPECT_EQ(aboutWindows, 1);
+}
+
+struct CloseWay {
+    const char* name;
+    std::function<void(frmAbout&, QPushButton& ok, QPushButton& sysInfo)> close;
+};
+
+void PrintTo(const CloseWay& way, std::ostream* out) {
+    *out << way.name;
+}
+
+class AboutCloseTest : public AboutDialogTest, public ::testing::WithParamInterface<CloseWay> {};
+
+TEST_P(AboutCloseTest, ClosingUnloadsAndTheNextShowLoadsAfresh) {
+    open();
+    dialog.move(dialog.pos() + QPoint(40, 30));
+    GetParam().close(dialog, ok, sysInfo);
+    ASSERT_FALSE(dialog.isVisible());
+    EXPECT_EQ(sysInfoClicks.count(), 0);
+
+    open();
+    EXPECT_EQ(loads.count(), 2);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Skarvel"));
+    EXPECT_EQ(textOf(dialog, "lblTitle"), QStringLiteral("Skarvel"));
+    EXPECT_EQ(textOf(dialog, "lblVersion"), QStringLiteral("Version 1.0.0"));
+    EXPECT_EQ(textOf(dialog, "lblDescription"), description);
+    EXPECT_EQ(QApplication::focusWidget(), &ok);
+    const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
+    EXPECT_EQ(dialog.geometry().topLeft() - screenOrigin, QPoint(156, 129));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, AboutCloseTest,
+    ::testing::Values(CloseWay{"ClickOk",
+                               [](frmAbout&, QPushButton& ok, QPushButton&) {
+                                   QTest::mouseClick(&ok, Qt::LeftButton);
+                               }},
+                      CloseWay{"EnterOnOk",
+                               [](frmAbout&, QPushButton&, QPushButton&) {
+                                   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                               }},
+                      CloseWay{"EscapeOnSystemInfo",
+                               [](frmAbout&, QPushButton&, QPushButton& sysInfo) {
+                                   sysInfo.setFocus();
+                                   QTest::keyClick(&sysInfo, Qt::Key_Escape);
+                               }},
+                      CloseWay{"WindowSystemClose",
+                               [](frmAbout& about, QPushButton&, QPushButton&) {
+                                   about.windowHandle()->close();
+                               }}),
+    [](const ::testing::TestParamInfo<CloseWay>& way) { return way.param.name; });
+
+TEST_F(AboutDialogTest, EnterOnSystemInfoActivatesItAndNotOk) {
+    open();
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), &sysInfo);
+    press(Qt::Key_Return);
+    EXPECT_EQ(sysInfoClicks.count(), 1);
+    EXPECT_EQ(okClicks.count(), 0);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(AboutDialogTest, AltSActivatesSystemInfoFromOk) {
+    open();
+    press(Qt::Key_S, Qt::AltModifier);
+    // An access key presses the button visibly, so the click follows a moment later.
+    EXPECT_TRUE(sysInfoClicks.wait(2000));
+    EXPECT_EQ(sysInfoClicks.count(), 1);
+    EXPECT_EQ(okClicks.count(), 0);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(AboutDialogTest, TabMovesOnlyBetweenTheTwoButtons) {
+    open();
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &sysInfo);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &ok);
+    press(Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), &sysInfo);
+}
+
+TEST_F(AboutDialogTest, ButtonsAndLabelsNameThemselvesToAssistiveTools) {
+    open();
+    const auto nameOf = [](QWidget& widget) {
+        return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name);
+    };
+    EXPECT_TRUE(nameOf(ok).contains(QStringLiteral("OK")));
+    EXPECT_TRUE(nameOf(sysInfo).contains(QStringLiteral("System Info")));
+    for (const char* name : {"lblTitle", "lblVersion", "lblDescription"}) {
+        auto& label = findControl<QLabel>(dialog, name);
+        EXPECT_EQ(nameOf(label), label.text()) << name;
+    }
+}
+
+TEST_F(AboutDialogTest, AnotherWindowTakesInputWhileTheDialogIsOpen) {
+    QPushButton other(QStringLiteral("Attack"));
+    other.resize(120, 40);
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    open();
+    QSignalSpy otherClicks(&other, &QPushButton::clicked);
+
+    // Through the window system, where a modal dialog would block the click.
+    QTest::mouseClick(other.windowHandle(), Qt::LeftButton, {}, QPoint(60, 20));
+    EXPECT_EQ(otherClicks.count(), 1);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(AboutDialogTest, TheRunEndsOnlyWhenBothWindowsAreClosed) {
+    QWidget mainWindow;
+    mainWindow.show();
+    open();
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+    bool dialogOutlivedMainWindow = false;
+    QTimer::singleShot(0, &mainWindow, [&] {
+        mainWindow.close();
+        QTimer::singleShot(0, &dialog, [&] {
+            dialogOutlivedMainWindow = dialog.isVisible() && lastClosed.isEmpty();
+            dialog.windowHandle()->close();
+        });
+    });
+    QTimer safety;
+    QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    safety.start(5000);
+
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(dialogOutlivedMainWindow);
+    EXPECT_EQ(lastClosed.count(), 1);
+}
+
+} // namespace
+} // namespace skarvel
