@@ -106,6 +106,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 enum class RowFault { ArmourClassOutOfRange, RuleOverflow };
 
+void PrintTo(RowFault fault, std::ostream* os) {
+    *os << (fault == RowFault::ArmourClassOutOfRange ? "armourClassOutOfRange" : "ruleOverflow");
+}
+
 // An error in character row i: the roll is shown and rows above i carry this pass's
 // results, while row i and the rows below keep what they showed before.
 class ErrorInCharacterRow : public ::testing::TestWithParam<std::tuple<RowFault, SmallInt>> {};
