@@ -2,6 +2,7 @@
 
 #include "AttackError.h"
 #include "FakeAttackView.h"
+#include "PrintableText.h"
 #include "ScriptedUniformSource.h"
 
 #include <array>
@@ -105,7 +106,7 @@ struct BonusCase {
 };
 
 void PrintTo(const BonusCase& c, std::ostream* os) {
-    *os << '"' << c.text << "\" -> " << c.bonus;
+    *os << testing::printableText(c.text) << " -> " << c.bonus;
 }
 
 class BonusTexts : public ::testing::TestWithParam<BonusCase> {};

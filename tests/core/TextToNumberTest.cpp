@@ -1,6 +1,7 @@
 #include "TextToNumber.h"
 
 #include "OverflowError.h"
+#include "PrintableText.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -16,10 +17,7 @@ struct ConversionCase {
 };
 
 void PrintTo(const ConversionCase& c, std::ostream* os) {
-    const std::string shown =
-        c.text.size() > 40 ? c.text.substr(0, 20) + "...(" + std::to_string(c.text.size()) + ")"
-                           : c.text;
-    *os << '"' << shown << "\" -> ";
+    *os << testing::printableText(c.text) << " -> ";
     if (c.value) {
         *os << *c.value;
     } else {
