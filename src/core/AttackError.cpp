@@ -30,9 +30,13 @@ std::string describe(AttackFailure failure, AttackField field, int row, const st
         return name + " (\"" + text + "\") is outside -32768 to 32767.";
     }
     case AttackFailure::RuleOverflow:
+        // The target leaves the range only when the values are far from 0 (a sum of two
+        // large values of one sign, or a difference of two of opposite signs), so moving
+        // either toward 0 is the cure in every rule; "smaller" would mislead below zero.
         return "The hit calculation for character " + std::to_string(row + 1) +
                " (armour class \"" + text +
-               "\") gives a target outside -32768 to 32767. Use a smaller armour class or bonus.";
+               "\") gives a target outside -32768 to 32767. Bring the armour class or the bonus "
+               "closer to 0.";
     }
     return "The attack failed.";
 }
