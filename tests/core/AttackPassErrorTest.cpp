@@ -162,7 +162,7 @@ struct MessageCase {
     std::optional<std::int32_t> die;
     std::string bonus;
     std::string armourClass; // written to character row 7
-    const char* message;
+    std::string message;
 };
 
 void PrintTo(const MessageCase& c, std::ostream* os) {
@@ -185,7 +185,7 @@ TEST_P(AttackErrorMessage, tellsTheGameMasterWhatToFix) {
         AttackPass(view, source).performAttack(3);
         FAIL() << "no error";
     } catch (const AttackError& error) {
-        EXPECT_STREQ(error.what(), c.message);
+        EXPECT_EQ(error.what(), c.message);
     }
 }
 
@@ -200,6 +200,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "The Hit Die to Roll list (\"70000\") is outside -32768 to 32767."},
         MessageCase{"bonus", 1, 20, "40000", "10",
                     "The bonus of creature 4 (\"40000\") is outside -32768 to 32767."},
+        // A field has no length limit, so the quote is cut, at a character boundary.
+        MessageCase{"longBonus", 1, 20, std::string(39, '9') + "\u00e9xyz", "10",
+                    "The bonus of creature 4 (\"" + std::string(39, '9') +
+                        "\u2026\") is outside -32768 to 32767."},
         MessageCase{"armourClass", 1, 20, "4", "-1e999",
                     "The armour class of character 8 (\"-1e999\") is outside -32768 to 32767."},
         // The target leaves the range above (1 + 32768) and below (-32768 - 1); in both
