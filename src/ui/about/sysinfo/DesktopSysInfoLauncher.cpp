@@ -1,0 +1,32 @@
+#include "DesktopSysInfoLauncher.h"
+
+#include "ApplicationIdentity.h"
+#include "MessageDisplay.h"
+#include "PathSearch.h"
+#include "ProgramStarter.h"
+
+#include <optional>
+#include <string>
+
+namespace skarvel {
+
+DesktopSysInfoLauncher::DesktopSysInfoLauncher(const PathSearch& toolSearch,
+                                               ProgramStarter& programStarter,
+                                               MessageDisplay& messageDisplay)
+    : search(toolSearch)
+    , starter(programStarter)
+    , messages(messageDisplay) {}
+
+void DesktopSysInfoLauncher::StartSysInfo() {
+    try {
+        if (const std::optional<std::string> tool = search.find()) {
+            starter.start(*tool);
+            return;
+        }
+    } catch (...) {
+        // Every failure, whatever its kind, ends in the one message below.
+    }
+    messages.show(std::string(sysInfoUnavailableText), std::string(identity::title));
+}
+
+} // namespace skarvel

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+namespace skarvel {
+
+// The one message every failure to reach the system-information tool ends in.
+inline constexpr std::string_view sysInfoUnavailableText =
+    "System Information Is Unavailable At This Time";
+
+// Starts the platform's system-information tool, or tells the user it is unavailable.
+class SysInfoLauncher {
+public:
+    virtual ~SysInfoLauncher() = default;
+
+    // Never throws: every failure ends in the message, shown before returning.
+    virtual void StartSysInfo() = 0;
+};
+
+} // namespace skarvel
