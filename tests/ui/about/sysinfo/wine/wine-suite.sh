@@ -107,6 +107,12 @@ place 'Program Files\Skarvel.exe'
 place 'Tools With Blanks\MSINFO32.EXE'
 mkdir -p "$drive/Empty Folder" "$drive/Folder Case/MSINFO32.EXE"
 
+# Files the file test must not accept: one hidden, one marked as a system file.
+place 'Hidden Case\MSINFO32.EXE'
+place 'System Case\MSINFO32.EXE'
+timeout 60 wine attrib +h 'C:\Hidden Case\MSINFO32.EXE' >/dev/null 2>&1
+timeout 60 wine attrib +s 'C:\System Case\MSINFO32.EXE' >/dev/null 2>&1
+
 lower() { tr '[:upper:]' '[:lower:]' <<<"$1"; }
 
 # 1. The first location's path with blanks starts exactly that file, quoted, and
@@ -135,7 +141,8 @@ for f in "$folder" "$folder\\"; do
 done
 
 # 4. Folders without the tool, and no locations at all.
-for f in 'C:\Empty Folder' 'C:\Folder Case' 'C:\No Such Folder'; do
+for f in 'C:\Empty Folder' 'C:\Folder Case' 'C:\No Such Folder' 'C:\Hidden Case' \
+    'C:\System Case'; do
     reset
     set_value "$second" MSINFO REG_SZ "$f"
     check "folder '$f' without the tool" "$message" "$(w "$probe" launch)"
