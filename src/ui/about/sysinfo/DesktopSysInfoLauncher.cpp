@@ -1,7 +1,5 @@
 #include "DesktopSysInfoLauncher.h"
 
-#include "ApplicationIdentity.h"
-#include "MessageDisplay.h"
 #include "PathSearch.h"
 #include "ProgramStarter.h"
 
@@ -26,7 +24,7 @@ void DesktopSysInfoLauncher::StartSysInfo() {
     } catch (...) {
         // Every failure, whatever its kind, ends in the one message below.
     }
-    messages.show(std::string(sysInfoUnavailableText), std::string(identity::title));
+    showSysInfoUnavailable(messages);
 }
 
 } // namespace skarvel

@@ -1,8 +1,6 @@
 #include "RegistrySysInfoLauncher.h"
 
-#include "ApplicationIdentity.h"
 #include "FileProbe.h"
-#include "MessageDisplay.h"
 #include "ProgramStarter.h"
 
 #include <array>
@@ -55,7 +53,7 @@ void RegistrySysInfoLauncher::StartSysInfo() {
     } catch (...) {
         // Every failure, whatever its kind, ends in the one message below.
     }
-    messages.show(std::string(sysInfoUnavailableText), std::string(identity::title));
+    showSysInfoUnavailable(messages);
 }
 
 std::optional<std::string> RegistrySysInfoLauncher::locateTool() {

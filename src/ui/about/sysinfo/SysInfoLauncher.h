@@ -4,6 +4,8 @@
 
 namespace skarvel {
 
+class MessageDisplay;
+
 // The one message every failure to reach the system-information tool ends in.
 inline constexpr std::string_view sysInfoUnavailableText =
     "System Information Is Unavailable At This Time";
@@ -16,5 +18,9 @@ public:
     // Never throws: every failure ends in the message, shown before returning.
     virtual void StartSysInfo() = 0;
 };
+
+// Shows the unavailable message with the application title as caption. A failure
+// of the message box itself is swallowed: there is no one left to tell.
+void showSysInfoUnavailable(MessageDisplay& messages) noexcept;
 
 } // namespace skarvel

@@ -53,8 +53,12 @@ public:
 class FakeMessageDisplay : public MessageDisplay {
 public:
     std::vector<std::pair<std::string, std::string>> shown; // text, caption
+    std::function<void()> beforeShow;                       // may throw
 
     void show(const std::string& text, const std::string& caption) override {
+        if (beforeShow) {
+            beforeShow();
+        }
         shown.emplace_back(text, caption);
     }
 };

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
@@ -61,6 +62,42 @@ TEST_F(PosixProgramStarterTest, ToolRunsOnInItsOwnSessionWithoutBeingWaitedFor) 
     EXPECT_EQ(getsid(pid), pid);
     kill(pid, SIGKILL);
 }
+
+TEST_F(PosixProgramStarterTest, WorksWhileTheApplicationIgnoresChildSignals) {
+    // With SIGCHLD ignored the system reaps children itself and waitpid finds none.
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction saved {};
+    sigaction(SIGCHLD, &ignore, &saved);
+    const fs::path tool = scratch.addRecorder("tool");
+    EXPECT_NO_THROW(starter.start(tool.string()));
+    EXPECT_THROW(starter.start((scratch.path() / "missing").string()), StartError);
+    sigaction(SIGCHLD, &saved, nullptr);
+    EXPECT_EQ(scratch.waitForLog(), tool.string() + "\n");
+}
+
+#if defined(__linux__)
+TEST_F(PosixProgramStarterTest, ApplicationDescriptorsStayBehind) {
+    // Opened without close-on-exec, as a careless library might; placed high, clear
+    // of the descriptors the shell opens for itself.
+    const int opened = open("/dev/null", O_RDONLY);
+    ASSERT_GE(opened, 0);
+    const int fd = fcntl(opened, F_DUPFD, 213);
+    close(opened);
+    ASSERT_GE(fd, 213);
+    const std::string log = scratch.log().string();
+    const fs::path tool =
+        scratch.addFile("tool",
+                        "#!/bin/sh\nPATH=/usr/bin:/bin\nif [ -e /proc/$$/fd/" + std::to_string(fd) +
+                            " ]; then r=leaked; else r=kept; fi\n"
+                            "printf '%s\\n' $r > '" +
+                            log + ".part'; mv '" + log + ".part' '" + log + "'\n",
+                        fs::perms::owner_all);
+    starter.start(tool.string());
+    EXPECT_EQ(scratch.waitForLog(), "kept\n");
+    close(fd);
+}
+#endif
 
 struct Unstartable {
     const char* name;

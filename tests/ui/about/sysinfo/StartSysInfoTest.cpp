@@ -245,6 +245,13 @@ TEST_F(StartSysInfoTrap, AnyErrorOnTheWayEndsInTheMessage) {
     EXPECT_EQ(registry.stillOpen(), 0U);
 }
 
+TEST_F(StartSysInfoTrap, AFailingMessageBoxDoesNotEscapeEither) {
+    messages.beforeShow = [] {
+        throw std::runtime_error("no display");
+    };
+    EXPECT_NO_THROW(launcher.StartSysInfo());
+}
+
 TEST_F(StartSysInfoTrap, EachPressLooksAfresh) {
     launcher.StartSysInfo();
     registry.setValue(first, "PATH", text(tool));
