@@ -194,14 +194,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {inFolder},
                  false,
                  {first, second}},
-        Scenario{
-            "SecondTooLongGivesTheMessage",
-            [](FakeRegistry& r) { r.setValue(second, "MSINFO", text(std::string(1100, 'x'))); },
-            {},
-            {},
-            {},
-            true,
-            {first, second}},
         Scenario{"DeniedKeysGiveTheMessage",
                  [](FakeRegistry& r) {
                      r.addKey(first, RegistryResult::AccessDenied);
