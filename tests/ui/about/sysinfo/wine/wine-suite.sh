@@ -22,11 +22,15 @@ started=$SECONDS
 # A prefix from an earlier run is reused; a missing or broken one is made afresh.
 if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -d "$WINEPREFIX/drive_c/windows/system32" ]; then
     rm -rf "$WINEPREFIX"
-    timeout 300 wineboot -i >/dev/null 2>&1
+    if ! timeout 300 wineboot -i >/dev/null 2>&1; then
+        echo "wineboot could not make the prefix $WINEPREFIX" >&2
+        exit 1
+    fi
 fi
 echo "Wine prefix ready after $((SECONDS - started)) s"
-# One server for the whole suite, stopped on the way out.
-# A server still running for this prefix is as good.
+# One server for the whole suite, stopped on the way out (it then saves the
+# registry, which marks the prefix as usable next time). One still running for
+# this prefix is as good.
 timeout 60 wineserver -p 30 >/dev/null 2>&1 || true
 trap 'timeout 30 wineserver -k >/dev/null 2>&1 || true' EXIT
 
