@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ProgramStarter.h"
+
+namespace skarvel {
+
+// Starts a program with CreateProcessA, naming the file itself as the module to
+// run so that the system never searches or splits the path.
+class WindowsProgramStarter : public ProgramStarter {
+public:
+    void start(const std::string& path) override;
+};
+
+} // namespace skarvel

@@ -1,0 +1,79 @@
+#include "PathSearch.h"
+
+#include "ScratchFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace skarvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PathSearchTest : public testing::Test {
+protected:
+    ScratchFolder scratch;
+
+    std::string folder(const std::string& name) const { return (scratch.path() / name).string(); }
+    fs::path program(const std::string& relative) const { return scratch.addRecorder(relative); }
+
+    std::optional<std::string> find(std::optional<std::string> pathList,
+                                    std::vector<std::string> names) const {
+        return PathSearch([pathList] { return pathList; }, std::move(names)).find();
+    }
+};
+
+TEST_F(PathSearchTest, EarlierNameWinsOverEarlierFolder) {
+    program("a/second");
+    const fs::path wanted = program("b/first");
+    EXPECT_EQ(find(folder("a") + ":" + folder("b"), {"first", "second"}), wanted.string());
+}
+
+TEST_F(PathSearchTest, EarlierFolderWinsForOneName) {
+    const fs::path wanted = program("a/tool");
+    program("b/tool");
+    EXPECT_EQ(find(folder("b/../a") + ":" + folder("b"), {"tool"}),
+              (scratch.path() / "b/../a/tool").string());
+    EXPECT_TRUE(fs::equivalent(*find(folder("a") + ":" + folder("b"), {"tool"}), wanted));
+}
+
+TEST_F(PathSearchTest, SkipsWhatCannotRunAndFindsTheNextFolder) {
+    scratch.addFile("noexec/tool", "#!/bin/sh\n", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_directories(scratch.path() / "dir/tool");
+    const fs::path wanted = program("good/tool");
+    EXPECT_EQ(find(folder("noexec") + ":" + folder("dir") + ":" + folder("good") + "/", {"tool"}),
+              wanted.string());
+}
+
+TEST_F(PathSearchTest, IgnoresEmptyAndRelativeFolders) {
+    program("rel/tool");
+    const std::string relative = fs::relative(scratch.path() / "rel", fs::current_path()).string();
+    ASSERT_TRUE(fs::exists(fs::path(relative) / "tool"));
+    EXPECT_EQ(find(relative + "::.", {"tool"}), std::nullopt);
+    EXPECT_EQ(find(":" + relative + ":", {"tool"}), std::nullopt);
+}
+
+TEST_F(PathSearchTest, NothingFound) {
+    program("a/tool");
+    EXPECT_EQ(find(std::nullopt, {"tool"}), std::nullopt);
+    EXPECT_EQ(find("", {"tool"}), std::nullopt);
+    EXPECT_EQ(find(folder("a"), {"other"}), std::nullopt);
+    EXPECT_EQ(find(folder("a"), {}), std::nullopt);
+    // Names are plain file names, never paths of their own.
+    EXPECT_EQ(find(scratch.path().string(), {"a/tool", "", "."}), std::nullopt);
+}
+
+TEST_F(PathSearchTest, ReadsThePathAfreshEachTime) {
+    std::string current = folder("a");
+    const PathSearch search([&current] { return std::optional<std::string>(current); }, {"tool"});
+    EXPECT_EQ(search.find(), std::nullopt);
+    const fs::path wanted = program("b/tool");
+    current = folder("b");
+    EXPECT_EQ(search.find(), wanted.string());
+}
+
+} // namespace
+} // namespace skarvel
