@@ -1,5 +1,7 @@
 #include "frmAbout.h"
 
+#include "SysInfoLauncher.h"
+
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -135,9 +137,10 @@ QFrame* makeLine(QWidget* parent, Row row, const QColor& colour) {
 
 } // namespace
 
-frmAbout::frmAbout(AboutIdentity shownIdentity)
+frmAbout::frmAbout(SysInfoLauncher& sysInfoLauncher, AboutIdentity shownIdentity)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , launcher(sysInfoLauncher)
     , appIdentity(std::move(shownIdentity)) {
     setObjectName(QString::fromLatin1(placementOf(Row::window).objectName));
     setFixedSize(pixelsOf(Row::window).size());
@@ -192,8 +195,7 @@ void frmAbout::showAbout() {
 }
 
 void frmAbout::StartSysInfo() {
-    // The system-information launcher is not connected yet; until it is, the button does
-    // nothing and the dialog stays open.
+    launcher.StartSysInfo();
 }
 
 void frmAbout::runLoadTimeSetup() {

@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace skarvel {
 
+class SysInfoLauncher;
+
 // The About window: the program's title, version and description, with OK and System Info.
 // One instance lives for the whole run; closing it only unloads (hides) its window, and the
 // next showAbout() loads it afresh.
@@ -19,12 +21,15 @@ class frmAbout : public QDialog {
 
 public:
     // The dialog never has an owner, so it stays on screen when the main window closes.
-    explicit frmAbout(AboutIdentity shownIdentity = AboutIdentity::fromBuild());
+    // System Info goes to the given launcher, which must outlive the dialog.
+    explicit frmAbout(SysInfoLauncher& sysInfoLauncher,
+                      AboutIdentity shownIdentity = AboutIdentity::fromBuild());
 
     // Loads and shows the window modeless, or brings it to the front if it is already open.
     void showAbout();
 
-    // Starts the operating system's system-information tool (System Info).
+    // Starts the operating system's system-information tool (System Info), or tells the
+    // user it is unavailable; no error leaves it, and the dialog stays open.
     void StartSysInfo();
 
 signals:
@@ -34,6 +39,7 @@ signals:
 private:
     void runLoadTimeSetup();
 
+    SysInfoLauncher& launcher;
     AboutIdentity appIdentity;
 
     QLabel* picIcon;

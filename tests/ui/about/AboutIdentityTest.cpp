@@ -1,5 +1,6 @@
 #include "AboutIdentity.h"
 
+#include "CountingSysInfoLauncher.h"
 #include "FindControl.h"
 #include "frmAbout.h"
 
@@ -28,7 +29,9 @@ class ShownIdentityTest : public ::testing::TestWithParam<IdentityCase> {};
 
 TEST_P(ShownIdentityTest, LoadWritesCaptionTitleAndVersion) {
     const IdentityCase& c = GetParam();
-    frmAbout dialog(AboutIdentity(QString::fromUtf8(c.title), c.major, c.minor, c.revision));
+    CountingSysInfoLauncher launcher;
+    frmAbout dialog(launcher,
+                    AboutIdentity(QString::fromUtf8(c.title), c.major, c.minor, c.revision));
     dialog.showAbout();
     EXPECT_EQ(dialog.windowTitle().toStdString(), c.caption);
     EXPECT_EQ(findControl<QLabel>(dialog, "lblTitle").text().toStdString(), c.title);

@@ -1,3 +1,4 @@
+#include "CountingSysInfoLauncher.h"
 #include "FindControl.h"
 #include "frmAbout.h"
 
@@ -42,7 +43,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     }
 
-    frmAbout dialog;
+    CountingSysInfoLauncher launcher;
+    frmAbout dialog{launcher};
 };
 
 TEST_F(AboutLayoutTest, EveryControlAndLineStandsAtItsPlace) {

@@ -1,0 +1,53 @@
+#include "QtMessageDisplay.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace skarvel {
+namespace {
+
+struct SeenBox {
+    bool found = false;
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    Qt::WindowModality modality = Qt::NonModal;
+    QList<QAbstractButton*>::size_type buttons = 0;
+    QMessageBox::StandardButtons standardButtons;
+};
+
+TEST(QtMessageDisplay, ShowsTextAndCaptionWithOnlyOkNoIconModalToTheApplication) {
+    SeenBox seen;
+    // The box blocks in its own event loop: look at it from inside that loop, then
+    // dismiss it with OK as the user would.
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        seen = {true,
+                box->windowTitle(),
+                box->text(),
+                box->icon(),
+                box->windowModality(),
+                box->buttons().size(),
+                box->standardButtons()};
+        box->button(QMessageBox::Ok)->click();
+    });
+
+    QtMessageDisplay().show("System Information Is Unavailable At This Time", "Skarvel");
+
+    ASSERT_TRUE(seen.found) << "no modal message box was shown";
+    EXPECT_EQ(seen.caption, QStringLiteral("Skarvel"));
+    EXPECT_EQ(seen.text, QStringLiteral("System Information Is Unavailable At This Time"));
+    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(seen.modality, Qt::ApplicationModal);
+    EXPECT_EQ(seen.buttons, 1);
+    EXPECT_EQ(seen.standardButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+} // namespace
+} // namespace skarvel
