@@ -19,10 +19,9 @@ namespace {
 
 constexpr const MainWindowLayout& design = mainWindowLayout;
 
-const QString& applicationTitle() {
-    static const QString title =
-        QString::fromUtf8(identity::title.data(), static_cast<qsizetype>(identity::title.size()));
-    return title;
+QString applicationTitle() {
+    return QString::fromUtf8(identity::title.data(),
+                             static_cast<qsizetype>(identity::title.size()));
 }
 
 QString rowName(const char* name, std::size_t row) {

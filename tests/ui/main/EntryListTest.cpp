@@ -87,27 +87,5 @@ TEST_F(EntryListTest, ChoosingFromTheDropDownSelectsAgain) {
     EXPECT_EQ(window.selectedDieSize(), 8);
 }
 
-TEST_F(EntryListTest, ChoosingAnEntryChangesNeitherRollNorMarkers) {
-    find<QComboBox>(QStringLiteral("cmbHitAC"))->setCurrentIndex(2);
-    dieList->setCurrentIndex(0);
-    EXPECT_EQ(find<QLabel>(QStringLiteral("lblRoll"))->text(), QStringLiteral("0"));
-    for (int row = 0; row < 8; ++row) {
-        EXPECT_FALSE(find("shpishit", row)->isHidden());
-    }
-    EXPECT_EQ(window.selectedHitBasis(), 2);
-    EXPECT_EQ(window.selectedDieSize(), 4);
-}
-
-TEST_F(EntryListTest, TheHitCalculationListBehavesAlike) {
-    auto* basisList = find<QComboBox>(QStringLiteral("cmbHitAC"));
-    basisList->setFocus();
-    basisList->lineEdit()->selectAll();
-    QTest::keyClicks(basisList, QStringLiteral("Roll Less than AC"));
-    QTest::keyClick(basisList, Qt::Key_Return);
-    EXPECT_EQ(basisList->currentIndex(), -1);
-    EXPECT_EQ(basisList->count(), 3);
-    EXPECT_FALSE(window.selectedHitBasis().has_value());
-}
-
 } // namespace
 } // namespace skarvel::test

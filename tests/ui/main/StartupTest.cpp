@@ -66,15 +66,6 @@ TEST_F(StartupTest, EveryFixedTextIsTheDesignText) {
     }
 }
 
-TEST_F(StartupTest, FooterNamesTheProjectAndNoOtherProduct) {
-    const QString notice = find<QLabel>(QStringLiteral("Label8"))->text();
-    const QString address = find<QLabel>(QStringLiteral("Label9"))->text();
-    EXPECT_TRUE(notice.contains(QStringLiteral("2026"))) << notice.toStdString();
-    EXPECT_TRUE(notice.contains(QStringLiteral("Skarvel"))) << notice.toStdString();
-    EXPECT_TRUE(address.startsWith(QStringLiteral("https://"))) << address.toStdString();
-    EXPECT_TRUE(address.contains(QStringLiteral("skarvel"))) << address.toStdString();
-}
-
 TEST_F(StartupTest, ListsHoldTheirEntriesInOrderWithTheStartSelection) {
     struct Entry {
         const char* text;
@@ -145,26 +136,6 @@ TEST_F(StartupTest, TabVisitsCharactersThenCreaturesRowByRowThenOptionsAndInfo) 
     EXPECT_EQ(backward, expected);
 }
 
-TEST_F(StartupTest, NoButtonIsDefaultAndNoCaptionHasAnAccessKey) {
-    for (auto* button : window.findChildren<QPushButton*>()) {
-        EXPECT_FALSE(button->autoDefault()) << button->objectName().toStdString();
-        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
-    }
-    for (auto* control : window.findChildren<QWidget*>()) {
-        EXPECT_FALSE(shownText(control).contains(QLatin1Char('&')))
-            << control->objectName().toStdString();
-    }
-}
-
-TEST_F(StartupTest, RollDisplayAsksForItsLargeFontWithASansSerifFallback) {
-    const QFont font = find(QStringLiteral("lblRoll"))->font();
-    EXPECT_EQ(font.family(), QStringLiteral("MS Sans Serif"));
-    EXPECT_EQ(font.pointSize(), 24);
-    EXPECT_EQ(font.weight(), QFont::Normal);
-    EXPECT_EQ(font.styleHint(), QFont::SansSerif);
-    EXPECT_FALSE(font.italic() || font.underline() || font.strikeOut());
-}
-
 // Anti-aliased ink is a blend of background and text colour: for highlight-coloured
 // text every channel sits at the same fraction of the way from one to the other.
 TEST_F(StartupTest, WebAddressIsDrawnInTheHighlightColour) {
@@ -195,14 +166,6 @@ TEST_F(StartupTest, WindowIconComesInBothSizes) {
     const QList<QSize> sizes = window.windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));
-}
-
-TEST_F(StartupTest, InfoDoesNothingYet) {
-    const auto windowsBefore = QApplication::topLevelWidgets().size();
-    find<QPushButton>(QStringLiteral("cmdInfo"))->click();
-    EXPECT_EQ(QApplication::topLevelWidgets().size(), windowsBefore);
-    EXPECT_TRUE(presenter.shown.empty());
-    EXPECT_EQ(find<QLabel>(QStringLiteral("lblRoll"))->text(), QStringLiteral("0"));
 }
 
 } // namespace
