@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <cstdio>
 
-// Starts the main window exactly as the program does, waits until the window system
-// has drawn it, and saves what the screen shows of it to the PNG named by argv[1].
+// Starts the main window exactly as the program does, gives the window system time
+// to draw it, and saves what the screen shows of it to the PNG named by argv[1].
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
