@@ -2,8 +2,7 @@
 
 namespace skarvel {
 
-QFont interfaceFont()
-{
+QFont interfaceFont() {
     QFont font(QStringLiteral("Liberation Sans"));
     // Ten pixels at 96 dpi, the height of the compact dialog font the layout was drawn for.
     font.setPointSizeF(7.5);

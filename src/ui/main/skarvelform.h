@@ -1,0 +1,86 @@
+#pragma once
+
+#include "AttackView.h"
+#include "SmallInt.h"
+
+#include <QWidget>
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace skarvel {
+
+class EntryList;
+class ErrorPresenter;
+class HitMarker;
+class UniformSource;
+
+// The one working window: eight characters, eight creatures, the two options and the
+// last roll. Its fields are the program's whole state; an Attack button runs one
+// attack pass against them.
+class skarvelform : public QWidget, public AttackView {
+    Q_OBJECT
+
+public:
+    static constexpr std::size_t rowCount = 8;
+
+    // generator feeds the die; presenter shows an error that ends an attack. Both
+    // must outlive the window.
+    skarvelform(UniformSource& generator, ErrorPresenter& presenter, QWidget* parent = nullptr);
+
+    // Runs the attack of creature row Index (0..7); an error that ends the pass is
+    // shown through the presenter and leaves the window as the pass left it.
+    void performAttack(SmallInt Index);
+
+    std::optional<std::int32_t> selectedHitBasis() const override;
+    std::optional<std::int32_t> selectedDieSize() const override;
+    std::string bonusText(SmallInt creatureRow) const override;
+    std::string armourClassText(SmallInt characterRow) const override;
+    void setRollCaption(const std::string& caption) override;
+    void setHitMarkerVisible(SmallInt characterRow, bool visible) override;
+
+private:
+    void createCharacters();
+    void createCreatures();
+    void createOptions();
+    void createFooter();
+    void chainTabOrder();
+    void selectStartEntries();
+    void showAbout();
+
+    UniformSource& uniformSource;
+    ErrorPresenter& errorPresenter;
+
+    QGroupBox* frmcharacters = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    std::array<QLineEdit*, rowCount> txtcharname{};
+    std::array<QLineEdit*, rowCount> txtcharac{};
+    std::array<HitMarker*, rowCount> shpishit{};
+
+    QGroupBox* frmcreatures = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    std::array<QLineEdit*, rowCount> txtbonus{};
+    std::array<QLineEdit*, rowCount> txthitpoints{};
+    std::array<QPushButton*, rowCount> cmdAttack{};
+
+    QGroupBox* frmoptions = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    EntryList* cmbHitDie = nullptr;
+    EntryList* cmbHitAC = nullptr;
+
+    QGroupBox* Frame1 = nullptr;
+    QLabel* lblRoll = nullptr;
+
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QPushButton* cmdInfo = nullptr;
+};
+
+} // namespace skarvel

@@ -1,0 +1,91 @@
+#include "MainWindowFixture.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace skarvel::test {
+namespace {
+
+class EntryListTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        showActive();
+        dieList = find<QComboBox>(QStringLiteral("cmbHitDie"));
+        dieList->setFocus();
+    }
+
+    // Replaces the text part's content by typing, as a user would.
+    void typeOver(const QString& text) {
+        dieList->lineEdit()->selectAll();
+        QTest::keyClicks(dieList, text);
+    }
+
+    void expectTypedTextKept(const QString& text) {
+        EXPECT_EQ(dieList->currentIndex(), -1);
+        EXPECT_EQ(dieList->currentText(), text);
+        EXPECT_EQ(dieList->count(), 7);
+        EXPECT_FALSE(window.selectedDieSize().has_value());
+    }
+
+    QComboBox* dieList = nullptr;
+};
+
+// Typing never selects: not a partial entry, not a whole one, not one typed over itself.
+TEST_F(EntryListTest, TypingLeavesNoEntrySelected) {
+    for (const QString& text : {QStringLiteral("d1"), QStringLiteral("d8"), QStringLiteral("d20"),
+                                QStringLiteral("seven")}) {
+        dieList->setCurrentIndex(5);
+        typeOver(text);
+        expectTypedTextKept(text);
+    }
+}
+
+TEST_F(EntryListTest, EditingInsideTheTextKeepsTheCursorWhereItWas) {
+    dieList->lineEdit()->setCursorPosition(1); // between "d" and "20"
+    QTest::keyClick(dieList, Qt::Key_Delete);
+    expectTypedTextKept(QStringLiteral("d0"));
+    EXPECT_EQ(dieList->lineEdit()->cursorPosition(), 1);
+    QTest::keyClick(dieList, Qt::Key_2);
+    expectTypedTextKept(QStringLiteral("d20"));
+    EXPECT_EQ(dieList->lineEdit()->cursorPosition(), 2);
+}
+
+TEST_F(EntryListTest, EnterNeitherAddsNorPicksAnEntryNorAttacks) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        for (const QString& text : {QStringLiteral("d12"), QStringLiteral("d7")}) {
+            typeOver(text);
+            QTest::keyClick(dieList, key);
+            expectTypedTextKept(text);
+        }
+    }
+    EXPECT_EQ(source.used, 0);
+    EXPECT_EQ(find<QLabel>(QStringLiteral("lblRoll"))->text(), QStringLiteral("0"));
+}
+
+TEST_F(EntryListTest, LeavingTheListNeitherPicksNorCompletes) {
+    for (const QString& text : {QStringLiteral("d1"), QStringLiteral("d100")}) {
+        typeOver(text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), dieList);
+        expectTypedTextKept(text);
+        dieList->setFocus();
+    }
+}
+
+TEST_F(EntryListTest, ChoosingFromTheDropDownSelectsAgain) {
+    typeOver(QStringLiteral("d7"));
+    dieList->showPopup();
+    QAbstractItemView* view = dieList->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+    const QModelIndex d8 = view->model()->index(2, 0);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(d8).center());
+    EXPECT_EQ(dieList->currentIndex(), 2);
+    EXPECT_EQ(dieList->currentText(), QStringLiteral("d8"));
+    EXPECT_EQ(window.selectedDieSize(), 8);
+}
+
+} // namespace
+} // namespace skarvel::test

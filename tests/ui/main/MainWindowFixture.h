@@ -1,0 +1,86 @@
+#pragma once
+
+#include "ErrorPresenter.h"
+#include "UniformSource.h"
+#include "skarvelform.h"
+
+#include <QString>
+#include <QTest>
+#include <QWidget>
+#include <deque>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <stdexcept>
+#include <vector>
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace skarvel::test {
+
+// Answers the window's errors without a dialog and remembers every one.
+class RecordingErrorPresenter final : public ErrorPresenter {
+public:
+    struct Shown {
+        QWidget* parent;
+        QString caption;
+        QString message;
+    };
+
+    void showError(QWidget* parent, const QString& caption, const QString& message) override {
+        shown.push_back({parent, caption, message});
+    }
+
+    std::vector<Shown> shown;
+};
+
+// Hands out the draws a test scripts, in order, and counts them.
+class ScriptedUniformSource final : public UniformSource {
+public:
+    float next() override {
+        if (draws.empty()) {
+            throw std::logic_error("the test scripted no further draw");
+        }
+        const float value = draws.front();
+        draws.pop_front();
+        ++used;
+        return value;
+    }
+
+    std::deque<float> draws;
+    int used = 0;
+};
+
+// A fresh main window per test, with its controls found by their object names.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    template <class Control = QWidget>
+    Control* find(const QString& name) const {
+        auto* control = window.findChild<Control*>(name);
+        if (control == nullptr) {
+            ADD_FAILURE() << "no control named " << name.toStdString();
+            throw std::runtime_error("missing control");
+        }
+        return control;
+    }
+
+    template <class Control = QWidget>
+    Control* find(const char* name, int row) const {
+        return find<Control>(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(row));
+    }
+
+    // Shows the window and waits until it has the keyboard.
+    void showActive() {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    RecordingErrorPresenter presenter;
+    ScriptedUniformSource source;
+    skarvelform window{source, presenter};
+};
+
+} // namespace skarvel::test
