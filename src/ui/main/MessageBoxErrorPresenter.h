@@ -15,11 +15,6 @@ public:
     // The box showError runs, built but not shown.
     static std::unique_ptr<QMessageBox> createBox(QWidget* parent, const QString& caption,
                                                   const QString& message);
-
-    // The message shortened to fit a box on the screen: a message quotes what the user
-    // typed, which may be any length. Over-long words and an over-long whole lose
-    // their middles to an ellipsis, so that both ends stay readable.
-    static QString shortenForDisplay(const QString& message);
 };
 
 } // namespace skarvel

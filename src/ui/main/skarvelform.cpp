@@ -7,6 +7,7 @@
 #include "HitMarker.h"
 #include "MainWindowLayout.h"
 #include "WindowIcon.h"
+#include "frmAbout.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -73,10 +74,12 @@ QPushButton* button(QWidget* container, const QString& name, const QString& capt
 
 } // namespace
 
-skarvelform::skarvelform(UniformSource& generator, ErrorPresenter& presenter, QWidget* parent)
+skarvelform::skarvelform(UniformSource& generator, ErrorPresenter& presenter,
+                         SysInfoLauncher& sysInfoLauncher, QWidget* parent)
     : QWidget(parent)
     , uniformSource(generator)
-    , errorPresenter(presenter) {
+    , errorPresenter(presenter)
+    , launcher(sysInfoLauncher) {
     setObjectName(QStringLiteral("skarvelform"));
     setWindowTitle(applicationTitle());
     setWindowIcon(WindowIcon::icon());
@@ -221,8 +224,14 @@ void skarvelform::performAttack(SmallInt Index) {
     }
 }
 
-// The About dialog is wired in here once it exists.
-void skarvelform::showAbout() {}
+skarvelform::~skarvelform() = default;
+
+void skarvelform::showAbout() {
+    if (!about) {
+        about = std::make_unique<frmAbout>(launcher);
+    }
+    about->showAbout();
+}
 
 std::optional<std::int32_t> skarvelform::selectedHitBasis() const {
     return cmbHitAC->selectedData();

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -15,7 +16,9 @@ namespace skarvel {
 
 class EntryList;
 class ErrorPresenter;
+class frmAbout;
 class HitMarker;
+class SysInfoLauncher;
 class UniformSource;
 
 // The one working window: eight characters, eight creatures, the two options and the
@@ -27,9 +30,11 @@ class skarvelform : public QWidget, public AttackView {
 public:
     static constexpr std::size_t rowCount = 8;
 
-    // generator feeds the die; presenter shows an error that ends an attack. Both
-    // must outlive the window.
-    skarvelform(UniformSource& generator, ErrorPresenter& presenter, QWidget* parent = nullptr);
+    // generator feeds the die; presenter shows an error that ends an attack; the About
+    // dialog's System Info goes to sysInfoLauncher. All three must outlive the window.
+    skarvelform(UniformSource& generator, ErrorPresenter& presenter,
+                SysInfoLauncher& sysInfoLauncher, QWidget* parent = nullptr);
+    ~skarvelform() override;
 
     // Runs the attack of creature row Index (0..7); an error that ends the pass is
     // shown through the presenter and leaves the window as the pass left it.
@@ -53,6 +58,10 @@ private:
 
     UniformSource& uniformSource;
     ErrorPresenter& errorPresenter;
+    SysInfoLauncher& launcher;
+    // Created on the first press of Info and kept for the rest of the run; it has no
+    // parent, so it stays on screen when this window closes.
+    std::unique_ptr<frmAbout> about;
 
     QGroupBox* frmcharacters = nullptr;
     QLabel* Label1 = nullptr;

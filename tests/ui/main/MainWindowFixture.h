@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CountingSysInfoLauncher.h"
 #include "ErrorPresenter.h"
 #include "UniformSource.h"
 #include "skarvelform.h"
@@ -80,7 +81,8 @@ protected:
 
     RecordingErrorPresenter presenter;
     ScriptedUniformSource source;
-    skarvelform window{source, presenter};
+    CountingSysInfoLauncher launcher;
+    skarvelform window{source, presenter, launcher};
 };
 
 } // namespace skarvel::test

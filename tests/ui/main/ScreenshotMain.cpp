@@ -1,6 +1,8 @@
 #include "DefaultUniformSource.h"
 #include "InterfaceFont.h"
 #include "MessageBoxErrorPresenter.h"
+#include "PlatformSysInfoLauncher.h"
+#include "QtMessageDisplay.h"
 #include "skarvelform.h"
 
 #include <QApplication>
@@ -21,7 +23,9 @@ int main(int argc, char** argv) {
 
     skarvel::DefaultUniformSource generator;
     skarvel::MessageBoxErrorPresenter presenter;
-    skarvel::skarvelform window(generator, presenter);
+    skarvel::QtMessageDisplay sysInfoMessages;
+    skarvel::PlatformSysInfoLauncher sysInfoLauncher(sysInfoMessages);
+    skarvel::skarvelform window(generator, presenter, sysInfoLauncher);
     window.show();
 
     const QString output = QString::fromLocal8Bit(argv[1]);

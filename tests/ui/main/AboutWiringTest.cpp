@@ -1,0 +1,80 @@
+#include "MainWindowFixture.h"
+#include "frmAbout.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+namespace skarvel::test {
+namespace {
+
+class AboutWiringTest : public MainWindowFixture {
+protected:
+    // The About windows that exist now, shown or not.
+    static std::vector<frmAbout*> aboutDialogs() {
+        std::vector<frmAbout*> found;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* about = qobject_cast<frmAbout*>(window)) {
+                found.push_back(about);
+            }
+        }
+        return found;
+    }
+
+    void pressInfo() { QTest::mouseClick(find<QPushButton>("cmdInfo"), Qt::LeftButton); }
+};
+
+TEST_F(AboutWiringTest, InfoCreatesOneOwnerlessModelessDialogForTheWholeRun) {
+    showActive();
+    ASSERT_TRUE(aboutDialogs().empty()) << "the dialog is made on first use, not at start";
+
+    pressInfo();
+    ASSERT_EQ(aboutDialogs().size(), 1U);
+    frmAbout* about = aboutDialogs().front();
+    QSignalSpy loads(about, &frmAbout::loaded);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->parentWidget(), nullptr);
+    EXPECT_FALSE(about->isModal());
+
+    pressInfo(); // while open: to the front, no second dialog, no reload
+    EXPECT_EQ(aboutDialogs().size(), 1U);
+    EXPECT_EQ(loads.count(), 0);
+
+    about->close();
+    pressInfo(); // after closing: the same dialog loads afresh
+    EXPECT_EQ(aboutDialogs(), std::vector<frmAbout*>{about});
+    EXPECT_EQ(loads.count(), 1);
+    EXPECT_TRUE(about->isVisible());
+}
+
+TEST_F(AboutWiringTest, TheMainWindowTakesInputWhileTheDialogIsOpen) {
+    showActive();
+    pressInfo();
+    ASSERT_EQ(aboutDialogs().size(), 1U);
+    ASSERT_TRUE(aboutDialogs().front()->isVisible());
+
+    auto* bonus = find<QLineEdit>("txtbonus", 2);
+    QTest::mouseClick(bonus, Qt::LeftButton);
+    bonus->selectAll();
+    QTest::keyClicks(bonus, QStringLiteral("7"));
+    EXPECT_EQ(bonus->text(), QStringLiteral("7"));
+
+    source.draws = {0.5f};
+    QTest::mouseClick(find<QPushButton>("cmdAttack", 2), Qt::LeftButton);
+    EXPECT_EQ(source.used, 1);
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(AboutWiringTest, SystemInfoInTheDialogReachesTheInjectedLauncher) {
+    showActive();
+    pressInfo();
+    ASSERT_EQ(aboutDialogs().size(), 1U);
+    QTest::mouseClick(aboutDialogs().front()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")),
+                      Qt::LeftButton);
+    EXPECT_EQ(launcher.starts, 1);
+    EXPECT_TRUE(aboutDialogs().front()->isVisible());
+}
+
+} // namespace
+} // namespace skarvel::test
