@@ -3,19 +3,45 @@
 #include "MessageBoxErrorPresenter.h"
 #include "PlatformSysInfoLauncher.h"
 #include "QtMessageDisplay.h"
+#include "frmAbout.h"
 #include "skarvelform.h"
 
 #include <QApplication>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
-// Starts the main window exactly as the program does, gives the window system time
-// to draw it, and saves what the screen shows of it to the PNG named by argv[1].
+namespace {
+
+// What the X server shows of a window, saved as PNG.
+bool saveShot(QWidget& window, const char* path) {
+    const QPixmap shot = window.screen()->grabWindow(window.winId());
+    const bool saved = shot.save(QString::fromLocal8Bit(path), "PNG");
+    if (!saved) {
+        std::fprintf(stderr, "could not write %s\n", path);
+    }
+    return saved;
+}
+
+skarvel::frmAbout* openAboutDialog() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* about = qobject_cast<skarvel::frmAbout*>(window); about && about->isVisible()) {
+            return about;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// Starts the main window exactly as the program does, gives the window system time to
+// draw it and saves it to argv[1]; then presses Info as a user would and saves the
+// About dialog to argv[2].
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s MAIN-WINDOW.png ABOUT-DIALOG.png\n", argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
@@ -28,16 +54,22 @@ int main(int argc, char** argv) {
     skarvel::skarvelform window(generator, presenter, sysInfoLauncher);
     window.show();
 
-    const QString output = QString::fromLocal8Bit(argv[1]);
     int status = 1;
     QTimer::singleShot(1500, &window, [&] {
-        const QPixmap shot = window.screen()->grabWindow(window.winId());
-        status = shot.save(output, "PNG") ? 0 : 1;
-        QApplication::quit();
+        if (!saveShot(window, argv[1])) {
+            QApplication::exit(1);
+            return;
+        }
+        window.findChild<QPushButton*>(QStringLiteral("cmdInfo"))->click();
+        QTimer::singleShot(1000, &window, [&] {
+            skarvel::frmAbout* about = openAboutDialog();
+            if (about == nullptr) {
+                std::fprintf(stderr, "Info opened no About dialog\n");
+            }
+            status = about != nullptr && saveShot(*about, argv[2]) ? 0 : 1;
+            QApplication::quit();
+        });
     });
     QApplication::exec();
-    if (status != 0) {
-        std::fprintf(stderr, "could not write %s\n", argv[1]);
-    }
     return status;
 }
