@@ -1,0 +1,76 @@
+// One source, two programs: built with SKARVEL_PROBE_EMPTY it shows an empty Qt window
+// of the main window's size; without it, it starts Skarvel's main window exactly as the
+// program's main does. Both write the CLOCK_MONOTONIC time, in nanoseconds, at which the
+// window's first frame has been painted and handed to the platform, then quit, so that
+// the startup driver can compare them.
+#include "MainWindowLayout.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMetaObject>
+#include <QWidget>
+#include <cstdio>
+#include <ctime>
+
+#ifndef SKARVEL_PROBE_EMPTY
+#include "DefaultUniformSource.h"
+#include "InterfaceFont.h"
+#include "MessageBoxErrorPresenter.h"
+#include "PlatformSysInfoLauncher.h"
+#include "QtMessageDisplay.h"
+#include "skarvelform.h"
+#endif
+
+namespace {
+
+// Sees the top-level window's first paint event. The paint, and the flush of the
+// backing store that follows it in the same expose or update handling, are done by the
+// time a queued call runs, so the time is taken there.
+class FirstFrameWatch : public QObject {
+public:
+    explicit FirstFrameWatch(QWidget& watched)
+        : window(watched) {
+        window.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (object == &window && event->type() == QEvent::Paint && !seen) {
+            seen = true;
+            QMetaObject::invokeMethod(this, &FirstFrameWatch::report, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    void report() {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    }
+
+    QWidget& window;
+    bool seen = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+#ifdef SKARVEL_PROBE_EMPTY
+    QWidget window;
+    window.resize(skarvel::toPixels(skarvel::mainWindowLayout.client).size());
+#else
+    QApplication::setFont(skarvel::interfaceFont());
+    skarvel::DefaultUniformSource generator;
+    skarvel::MessageBoxErrorPresenter presenter;
+    skarvel::QtMessageDisplay sysInfoMessages;
+    skarvel::PlatformSysInfoLauncher sysInfoLauncher(sysInfoMessages);
+    skarvel::skarvelform window(generator, presenter, sysInfoLauncher);
+#endif
+    FirstFrameWatch watch(window);
+    window.show();
+    return QApplication::exec();
+}
