@@ -1,11 +1,11 @@
-// Start-up time and peak memory of two programs, measured from outside: each run forks,
+// Start-up time and peak memory of programs, measured from outside: each run forks,
 // takes CLOCK_MONOTONIC just before the exec, reads the time the child reports for its
 // first painted frame, and takes the child's peak resident set from wait4. Runs of the
-// two programs alternate so that both see the same machine load.
+// programs take turns so that all see the same machine load.
 //
-//   startup_bench [--runs N] BASELINE CANDIDATE
+//   startup_bench [--runs N] BASELINE CANDIDATE...
 //
-// Prints the median, lowest and highest of each and the candidate's ratio and excess
+// Prints the median, lowest and highest of each and every candidate's ratio and excess
 // over the baseline, and whether they meet the targets (1.10 times, 3 MiB above).
 #include <algorithm>
 #include <cerrno>
@@ -110,8 +110,14 @@ Summary summarise(const std::vector<Run>& runs) {
             *std::max_element(startup.begin(), startup.end()), median(peak)};
 }
 
+// The file name of a program path, for labels; POSIX basename may modify its argument.
+const char* programName(const char* path) {
+    const char* slash = std::strrchr(path, '/');
+    return slash != nullptr ? slash + 1 : path;
+}
+
 void print(const char* label, const Summary& s) {
-    std::printf("  %-10s start-up median %7.2f ms (%.2f..%.2f)   peak RSS median %6.2f MiB\n",
+    std::printf("  %-22s start-up median %7.2f ms (%.2f..%.2f)   peak RSS median %6.2f MiB\n",
                 label, s.startupMedian, s.startupLow, s.startupHigh, s.peakMedian);
 }
 
@@ -124,41 +130,41 @@ int main(int argc, char** argv) {
         runs = std::atoi(argv[2]);
         first = 3;
     }
-    if (argc - first != 2 || runs < 1) {
-        std::fprintf(stderr, "usage: %s [--runs N] BASELINE CANDIDATE\n", argv[0]);
+    if (argc - first < 2 || runs < 1) {
+        std::fprintf(stderr, "usage: %s [--runs N] BASELINE CANDIDATE...\n", argv[0]);
         return 2;
     }
-    const char* baseline = argv[first];
-    const char* candidate = argv[first + 1];
+    const std::vector<const char*> programs(argv + first, argv + argc);
 
     // One unmeasured start of each fills the page cache and the font cache.
-    runOnce(baseline);
-    runOnce(candidate);
-    std::vector<Run> baselineRuns;
-    std::vector<Run> candidateRuns;
+    for (const char* program : programs) {
+        runOnce(program);
+    }
+    std::vector<std::vector<Run>> results(programs.size());
     for (int i = 0; i < runs; ++i) {
-        // Alternate which goes first, so neither always follows the other.
-        if (i % 2 == 0) {
-            baselineRuns.push_back(runOnce(baseline));
-            candidateRuns.push_back(runOnce(candidate));
-        } else {
-            candidateRuns.push_back(runOnce(candidate));
-            baselineRuns.push_back(runOnce(baseline));
+        // Rotate which goes first, so that none always follows another.
+        for (std::size_t k = 0; k < programs.size(); ++k) {
+            const std::size_t which = (k + static_cast<std::size_t>(i)) % programs.size();
+            results[which].push_back(runOnce(programs[which]));
         }
     }
 
-    const Summary empty = summarise(baselineRuns);
-    const Summary skarvel = summarise(candidateRuns);
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     std::printf("start-up to first frame, %d runs each, platform %s\n", runs,
                 platform != nullptr ? platform : "(default)");
-    print("empty", empty);
-    print("skarvel", skarvel);
-    const double ratio = skarvel.startupMedian / empty.startupMedian;
-    const double excess = skarvel.peakMedian - empty.peakMedian;
-    std::printf("  start-up ratio %.3f (target <= 1.10: %s)\n", ratio,
-                ratio <= 1.10 ? "met" : "MISSED");
-    std::printf("  peak RSS excess %+.2f MiB (target <= 3 MiB: %s)\n", excess,
-                excess <= 3.0 ? "met" : "MISSED");
+    std::vector<Summary> summaries;
+    for (std::size_t k = 0; k < programs.size(); ++k) {
+        summaries.push_back(summarise(results[k]));
+        print(programName(programs[k]), summaries.back());
+    }
+    const Summary& baseline = summaries.front();
+    for (std::size_t k = 1; k < programs.size(); ++k) {
+        const double ratio = summaries[k].startupMedian / baseline.startupMedian;
+        const double excess = summaries[k].peakMedian - baseline.peakMedian;
+        std::printf("  %s against %s: start-up ratio %.3f (target <= 1.10: %s), "
+                    "peak RSS %+.2f MiB (target <= 3 MiB: %s)\n",
+                    programName(programs[k]), programName(programs[0]), ratio,
+                    ratio <= 1.10 ? "met" : "MISSED", excess, excess <= 3.0 ? "met" : "MISSED");
+    }
     return 0;
 }

@@ -1,18 +1,20 @@
-// One source, two programs: built with SKARVEL_PROBE_EMPTY it shows an empty Qt window
-// of the main window's size; without it, it starts Skarvel's main window exactly as the
-// program's main does. Both write the CLOCK_MONOTONIC time, in nanoseconds, at which the
-// window's first frame has been painted and handed to the platform, then quit, so that
-// the startup driver can compare them.
+// One source, three programs: built with SKARVEL_PROBE_EMPTY it shows an empty Qt
+// window of the main window's size; with SKARVEL_PROBE_LABEL the same window with one
+// line of text in it, the least a window that shows any text pays; with neither, it
+// starts Skarvel's main window exactly as the program's main does. Both write the CLOCK_MONOTONIC
+// time, in nanoseconds, at which the window's first frame has been painted and handed to the
+// platform, then quit, so that the startup driver can compare them.
 #include "MainWindowLayout.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QMetaObject>
 #include <QWidget>
 #include <cstdio>
 #include <ctime>
 
-#ifndef SKARVEL_PROBE_EMPTY
+#if !defined(SKARVEL_PROBE_EMPTY) && !defined(SKARVEL_PROBE_LABEL)
 #include "DefaultUniformSource.h"
 #include "InterfaceFont.h"
 #include "MessageBoxErrorPresenter.h"
@@ -59,9 +61,12 @@ private:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-#ifdef SKARVEL_PROBE_EMPTY
+#if defined(SKARVEL_PROBE_EMPTY) || defined(SKARVEL_PROBE_LABEL)
     QWidget window;
     window.resize(skarvel::toPixels(skarvel::mainWindowLayout.client).size());
+#ifdef SKARVEL_PROBE_LABEL
+    QLabel label(QStringLiteral("Skarvel"), &window);
+#endif
 #else
     QApplication::setFont(skarvel::interfaceFont());
     skarvel::DefaultUniformSource generator;
