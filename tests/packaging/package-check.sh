@@ -54,6 +54,7 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >"$sc
 # names each window whose whole area it flushes to the platform, which happens once
 # the main window's first frame has been drawn.
 log="$scratch/run.log"
+: >"$log" # exists before the program opens it, for the first look below
 env QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.widgets.painting=true" \
     XDG_RUNTIME_DIR="$scratch" "$root/usr/bin/skarvel" >"$log" 2>&1 &
 pid=$!
