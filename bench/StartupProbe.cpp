@@ -15,6 +15,7 @@
 #include <ctime>
 
 #if !defined(SKARVEL_PROBE_EMPTY) && !defined(SKARVEL_PROBE_LABEL)
+#include "ApplicationIdentity.h"
 #include "DefaultUniformSource.h"
 #include "InterfaceFont.h"
 #include "MessageBoxErrorPresenter.h"
@@ -68,6 +69,9 @@ int main(int argc, char** argv) {
     QLabel label(QStringLiteral("Skarvel"), &window);
 #endif
 #else
+    QGuiApplication::setDesktopFileName(
+        QString::fromUtf8(skarvel::identity::desktopId.data(),
+                          static_cast<qsizetype>(skarvel::identity::desktopId.size())));
     QApplication::setFont(skarvel::interfaceFont());
     skarvel::DefaultUniformSource generator;
     skarvel::MessageBoxErrorPresenter presenter;
