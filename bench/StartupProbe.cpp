@@ -1,9 +1,10 @@
 // One source, three programs: built with SKARVEL_PROBE_EMPTY it shows an empty Qt
 // window of the main window's size; with SKARVEL_PROBE_LABEL the same window with one
 // line of text in it, the least a window that shows any text pays; with neither, it
-// starts Skarvel's main window exactly as the program's main does. Both write the CLOCK_MONOTONIC
-// time, in nanoseconds, at which the window's first frame has been painted and handed to the
-// platform, then quit, so that the startup driver can compare them.
+// starts Skarvel's main window exactly as the program's main does. Each writes the
+// CLOCK_MONOTONIC time, in nanoseconds, at which the window's first frame has been painted
+// and handed to the platform, and its private resident memory at that moment, then
+// quits, so that the startup driver can compare them.
 #include "MainWindowLayout.h"
 
 #include <QApplication>
@@ -25,6 +26,25 @@
 #endif
 
 namespace {
+
+// Resident memory of this process alone (heap, stacks, private mappings), in KiB: the
+// peak resident set also counts pages of shared libraries and fonts that every program
+// using them shares.
+long privateKiB() {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (status == nullptr) {
+        return -1;
+    }
+    char line[256];
+    long kib = -1;
+    while (std::fgets(line, sizeof line, status) != nullptr) {
+        if (std::sscanf(line, "RssAnon: %ld kB", &kib) == 1) {
+            break;
+        }
+    }
+    std::fclose(status);
+    return kib;
+}
 
 // Sees the top-level window's first paint event. The paint, and the flush of the
 // backing store that follows it in the same expose or update handling, are done by the
@@ -49,7 +69,8 @@ private:
     void report() {
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
-        std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+        std::printf("%lld %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                    privateKiB());
         std::fflush(stdout);
         QCoreApplication::quit();
     }
