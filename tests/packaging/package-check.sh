@@ -4,7 +4,7 @@
 # the unpacked program offscreen until its main window has been painted.
 #
 # Usage: package-check.sh PACKAGE.deb
-#        package-check.sh --build BUILD_DIR   (packs BUILD_DIR with cpack first)
+#        package-check.sh --build BUILD_DIR   (packs BUILD_DIR with $CPACK, default cpack)
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -17,7 +17,7 @@ cleanup() {
 trap cleanup EXIT
 
 if [ "${1:-}" = "--build" ]; then
-    cpack --config "$2/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
+    "${CPACK:-cpack}" --config "$2/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
         { cat "$scratch/cpack.log"; fail "cpack could not build the package"; }
     shopt -s nullglob
     debs=("$scratch"/out/*.deb)
