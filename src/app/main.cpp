@@ -1,3 +1,4 @@
+#include "ApplicationIdentity.h"
 #include "DefaultUniformSource.h"
 #include "InterfaceFont.h"
 #include "MessageBoxErrorPresenter.h"
@@ -9,6 +10,9 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(
+        QString::fromUtf8(skarvel::identity::desktopId.data(),
+                          static_cast<qsizetype>(skarvel::identity::desktopId.size())));
     // Before any window exists, so that every window is built with it.
     QApplication::setFont(skarvel::interfaceFont());
 
