@@ -12,6 +12,8 @@ packages=(
     xvfb xauth
     # sanitizers and fuzzing
     clang libclang-rt-14-dev
+    # leak and heap checks of the memory probe, by hand
+    valgrind
     # the Windows layer of the system-information launcher, run under Wine
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64
     # desktop integration checks

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -12,16 +13,20 @@ namespace skarvel::testing {
 
 using Rng = std::mt19937;
 
-template <typename T>
-inline T pick(Rng& rng, const std::vector<T>& choices) {
+// Every choice below takes its random bits from any uniform random bit generator, so
+// that a fuzz target can make the choices from its input instead of a seeded engine.
+template <typename T, typename Bits>
+inline T pick(Bits& rng, const std::vector<T>& choices) {
     return choices[std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(rng)];
 }
 
-inline bool chance(Rng& rng, double p) {
+template <typename Bits>
+inline bool chance(Bits& rng, double p) {
     return std::bernoulli_distribution(p)(rng);
 }
 
-inline std::string randomDigits(Rng& rng, int count) {
+template <typename Bits>
+inline std::string randomDigits(Bits& rng, int count) {
     std::string digits;
     for (int i = 0; i < count; ++i) {
         digits.push_back(static_cast<char>('0' + std::uniform_int_distribution<int>(0, 9)(rng)));
@@ -42,7 +47,8 @@ struct NumberText {
 
 // A tame text holds a small value that a game master would type; a wild one may hold
 // anything: boundary values, long digit strings, large exponents, no number at all.
-inline NumberText randomNumberText(Rng& rng, bool wild) {
+template <typename Bits>
+inline NumberText randomNumberText(Bits& rng, bool wild) {
     NumberText number;
     if (wild && chance(rng, 0.15)) {
         number.text = pick<std::string>(rng, {"", "orcs", "-", "+", ".", "+.", "-.e5", "e5", "&H1F",
@@ -130,6 +136,29 @@ inline NumberText randomNumberText(Rng& rng, bool wild) {
     number.text = pick<std::string>(rng, {"", "", " ", "   ", "\t", " \t "}) + sign + mantissa +
                   exponentText + tail;
     return number;
+}
+
+// A uniform draw aimed at the interesting places for an n-sided die: both ends of
+// [0, 1), the edges and middles of faces, and exact binary fractions.
+template <typename Bits>
+inline float randomDraw(Bits& rng, std::int32_t die) {
+    switch (std::uniform_int_distribution<int>(0, 5)(rng)) {
+    case 0:
+        return 0.0f;
+    case 1:
+        return std::nextafter(1.0f, 0.0f);
+    case 2: { // the middle or the very edge of a face
+        const int n = die > 0 && die <= 100 ? die : 20;
+        const int face = std::uniform_int_distribution<int>(1, n)(rng);
+        const float edge = static_cast<float>(face) / static_cast<float>(n);
+        return chance(rng, 0.5) ? std::nextafter(edge, 0.0f)
+                                : (static_cast<float>(face) - 0.5f) / static_cast<float>(n);
+    }
+    default: { // k / 2^e with k < 2^24: every such value is an exact float in [0, 1)
+        const auto k = std::uniform_int_distribution<std::uint32_t>(0, (1u << 24) - 1)(rng);
+        return std::ldexp(static_cast<float>(k), -std::uniform_int_distribution<int>(24, 40)(rng));
+    }
+    }
 }
 
 // The value rounded half to even, or nullopt when it lies outside -32768..32767.
