@@ -2,11 +2,7 @@
 // button, delivered as the window system would deliver them, up to the eight hit markers
 // set without painting anything; and the same press with every repaint it causes: the
 // button's own pressed and released looks and the changed markers and roll.
-#include "DefaultUniformSource.h"
-#include "InterfaceFont.h"
-#include "MessageBoxErrorPresenter.h"
-#include "PlatformSysInfoLauncher.h"
-#include "QtMessageDisplay.h"
+#include "SkarvelProgram.h"
 #include "skarvelform.h"
 
 #include <QApplication>
@@ -61,11 +57,8 @@ public:
     }
 
 private:
-    DefaultUniformSource generator;
-    MessageBoxErrorPresenter presenter;
-    QtMessageDisplay sysInfoMessages;
-    PlatformSysInfoLauncher sysInfoLauncher{sysInfoMessages};
-    skarvelform window{generator, presenter, sysInfoLauncher};
+    SkarvelProgram program;
+    skarvelform& window = program.window();
     std::array<QWidget*, skarvelform::rowCount> markers{};
     QPushButton* attack = nullptr;
 };
@@ -113,8 +106,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication app(argc, argv);
-    QApplication::setFont(skarvel::interfaceFont());
+    QApplication app(argc, argv); // each benchmark's SkarvelProgram sets the font
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

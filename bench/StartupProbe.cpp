@@ -16,12 +16,7 @@
 #include <ctime>
 
 #if !defined(SKARVEL_PROBE_EMPTY) && !defined(SKARVEL_PROBE_LABEL)
-#include "ApplicationIdentity.h"
-#include "DefaultUniformSource.h"
-#include "InterfaceFont.h"
-#include "MessageBoxErrorPresenter.h"
-#include "PlatformSysInfoLauncher.h"
-#include "QtMessageDisplay.h"
+#include "SkarvelProgram.h"
 #include "skarvelform.h"
 #endif
 
@@ -90,15 +85,8 @@ int main(int argc, char** argv) {
     QLabel label(QStringLiteral("Skarvel"), &window);
 #endif
 #else
-    QGuiApplication::setDesktopFileName(
-        QString::fromUtf8(skarvel::identity::desktopId.data(),
-                          static_cast<qsizetype>(skarvel::identity::desktopId.size())));
-    QApplication::setFont(skarvel::interfaceFont());
-    skarvel::DefaultUniformSource generator;
-    skarvel::MessageBoxErrorPresenter presenter;
-    skarvel::QtMessageDisplay sysInfoMessages;
-    skarvel::PlatformSysInfoLauncher sysInfoLauncher(sysInfoMessages);
-    skarvel::skarvelform window(generator, presenter, sysInfoLauncher);
+    skarvel::SkarvelProgram program;
+    skarvel::skarvelform& window = program.window();
 #endif
     FirstFrameWatch watch(window);
     window.show();

@@ -1,8 +1,4 @@
-#include "DefaultUniformSource.h"
-#include "InterfaceFont.h"
-#include "MessageBoxErrorPresenter.h"
-#include "PlatformSysInfoLauncher.h"
-#include "QtMessageDisplay.h"
+#include "SkarvelProgram.h"
 #include "frmAbout.h"
 #include "skarvelform.h"
 
@@ -45,13 +41,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setFont(skarvel::interfaceFont());
-
-    skarvel::DefaultUniformSource generator;
-    skarvel::MessageBoxErrorPresenter presenter;
-    skarvel::QtMessageDisplay sysInfoMessages;
-    skarvel::PlatformSysInfoLauncher sysInfoLauncher(sysInfoMessages);
-    skarvel::skarvelform window(generator, presenter, sysInfoLauncher);
+    skarvel::SkarvelProgram program;
+    skarvel::skarvelform& window = program.window();
     window.show();
 
     int status = 1;

@@ -1,0 +1,21 @@
+#include "SkarvelProgram.h"
+
+#include "ApplicationIdentity.h"
+#include "InterfaceFont.h"
+#include "skarvelform.h"
+
+#include <QApplication>
+
+namespace skarvel {
+
+SkarvelProgram::SkarvelProgram() {
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(
+        identity::desktopId.data(), static_cast<qsizetype>(identity::desktopId.size())));
+    // Before any window exists, so that every window is built with it.
+    QApplication::setFont(interfaceFont());
+    mainWindow = std::make_unique<skarvelform>(generator, presenter, sysInfoLauncher);
+}
+
+SkarvelProgram::~SkarvelProgram() = default;
+
+} // namespace skarvel
