@@ -3,8 +3,9 @@
 #include "UniformSource.h"
 
 #include <cstddef>
+#include <deque>
+#include <initializer_list>
 #include <stdexcept>
-#include <utility>
 #include <vector>
 
 namespace skarvel::testing {
@@ -14,22 +15,27 @@ namespace skarvel::testing {
 class ScriptedUniformSource : public UniformSource {
 public:
     ScriptedUniformSource() = default;
-    explicit ScriptedUniformSource(std::vector<float> script)
-        : draws(std::move(script)) {}
+    explicit ScriptedUniformSource(std::vector<float> draws)
+        : remaining(draws.begin(), draws.end()) {}
 
-    void push(float r) { draws.push_back(r); }
-    std::size_t used() const { return position; }
+    void push(float r) { remaining.push_back(r); }
+    // Replaces the draws still to come; the count of draws used goes on.
+    void script(std::initializer_list<float> draws) { remaining.assign(draws); }
+    std::size_t used() const { return count; }
 
     float next() override {
-        if (position == draws.size()) {
+        if (remaining.empty()) {
             throw std::logic_error("scripted uniform source has no draw left");
         }
-        return draws[position++];
+        const float r = remaining.front();
+        remaining.pop_front();
+        ++count;
+        return r;
     }
 
 private:
-    std::vector<float> draws;
-    std::size_t position = 0;
+    std::deque<float> remaining;
+    std::size_t count = 0;
 };
 
 // A draw in the middle of a face of an n-sided die, far from any rounding edge.

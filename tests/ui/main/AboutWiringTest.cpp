@@ -60,9 +60,9 @@ TEST_F(AboutWiringTest, TheMainWindowTakesInputWhileTheDialogIsOpen) {
     QTest::keyClicks(bonus, QStringLiteral("7"));
     EXPECT_EQ(bonus->text(), QStringLiteral("7"));
 
-    source.draws = {0.5f};
+    source.script({0.5f});
     QTest::mouseClick(find<QPushButton>("cmdAttack", 2), Qt::LeftButton);
-    EXPECT_EQ(source.used, 1);
+    EXPECT_EQ(source.used(), 1U);
     EXPECT_TRUE(presenter.shown.empty());
 }
 

@@ -94,7 +94,7 @@ TEST_F(AccessibilityTest, LabelsAreNamedByTheirTexts) {
 
 TEST_F(AccessibilityTest, RollAndHitsAreHeardAfterAnAttack) {
     find<QLineEdit>("txtcharac", 1)->setText(QStringLiteral("20"));
-    source.draws = {0.5f}; // d20: 11, misses armour class 20 only
+    source.script({0.5f}); // d20: 11, misses armour class 20 only
     QTest::mouseClick(find<QPushButton>("cmdAttack", 0), Qt::LeftButton);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -55,27 +55,27 @@ TEST_F(AttackTest, MiddleRowAttacksWithItsOwnBonusAndLeavesHitPointsAlone) {
     setText("txtbonus", 3, "4");
     setText("txthitpoints", 3, "17");
     setArmourClasses({"10", "15", "16", "20", "0", "15", "16", "-5"});
-    source.draws = {0.5f}; // d20: 11
+    source.script({0.5f}); // d20: 11
     pressAttack(3);
 
     EXPECT_EQ(roll(), QStringLiteral("11"));
     // 11 + 4 reaches 15; with any other row's bonus 0 the 15s would be missed.
     EXPECT_EQ(markers(), (Markers{true, true, false, false, true, true, false, true}));
     EXPECT_EQ(find<QLineEdit>("txthitpoints", 3)->text(), QStringLiteral("17"));
-    EXPECT_EQ(source.used, 1);
+    EXPECT_EQ(source.used(), 1U);
     EXPECT_TRUE(presenter.shown.empty());
 }
 
 TEST_F(AttackTest, TwoPressesRollTwiceAndJudgeAfresh) {
     setArmourClasses({"10", "0", "0", "0", "0", "0", "0", "0"});
-    source.draws = {0.0f, 0.975f}; // d20: 1, then 20
+    source.script({0.0f, 0.975f}); // d20: 1, then 20
     pressAttack(0);
     EXPECT_EQ(roll(), QStringLiteral("1"));
     EXPECT_EQ(markers(), (Markers{false, true, true, true, true, true, true, true}));
     pressAttack(0);
     EXPECT_EQ(roll(), QStringLiteral("20"));
     EXPECT_EQ(markers(), allShown);
-    EXPECT_EQ(source.used, 2);
+    EXPECT_EQ(source.used(), 2U);
 }
 
 struct Choice {
@@ -101,7 +101,7 @@ TEST_P(ChoiceTest, ChosenEntriesReachThePass) {
     setText("txtbonus", 6, choice.bonus);
     setText("txtcharac", 0, choice.missedAC);
     setText("txtcharac", 1, choice.hitAC);
-    source.draws = {choice.draw};
+    source.script({choice.draw});
     pressAttack(6);
     EXPECT_EQ(roll(), QLatin1String(choice.roll));
     EXPECT_FALSE(markers()[0]);
@@ -141,7 +141,7 @@ TEST_P(FailedPressTest, ErrorIsShownAndOnlyThePassOwnUpdatesRemain) {
         QTest::keyClicks(list, QStringLiteral("d7"));
     }
     const auto textsBefore = editableTexts();
-    source.draws = {0.5f}; // d20: 11
+    source.script({0.5f}); // d20: 11
     pressAttack(press.creature);
 
     ASSERT_EQ(presenter.shown.size(), 1u);
@@ -151,7 +151,7 @@ TEST_P(FailedPressTest, ErrorIsShownAndOnlyThePassOwnUpdatesRemain) {
         << presenter.shown[0].message.toStdString();
     EXPECT_EQ(roll(), QLatin1String(press.roll));
     EXPECT_EQ(markers(), press.markers);
-    EXPECT_EQ(source.used, QLatin1String(press.roll) == QLatin1String("0") ? 0 : 1);
+    EXPECT_EQ(source.used(), QLatin1String(press.roll) == QLatin1String("0") ? 0U : 1U);
     EXPECT_EQ(editableTexts(), textsBefore);
 }
 
@@ -201,7 +201,7 @@ TEST_F(AttackTest, AfterAnErrorTheNextPressWorks) {
     ASSERT_EQ(presenter.shown.size(), 1u);
 
     dieList->setCurrentIndex(3); // d10
-    source.draws = {0.5f};
+    source.script({0.5f});
     pressAttack(0);
     EXPECT_EQ(roll(), QStringLiteral("6"));
     EXPECT_EQ(presenter.shown.size(), 1u);
@@ -216,14 +216,14 @@ TEST_F(AttackTest, EnterInAFieldStartsNothing) {
         QTest::keyClick(field, Qt::Key_Return);
         QTest::keyClick(field, Qt::Key_Enter);
     }
-    EXPECT_EQ(source.used, 0);
+    EXPECT_EQ(source.used(), 0U);
     EXPECT_EQ(roll(), QStringLiteral("0"));
     EXPECT_TRUE(presenter.shown.empty());
 }
 
 TEST_F(AttackTest, GrabShowsRedExactlyAtShownMarkers) {
     setArmourClasses({"0", "20", "0", "20", "0", "20", "0", "20"});
-    source.draws = {0.5f}; // d20: 11, hits the 0s only
+    source.script({0.5f}); // d20: 11, hits the 0s only
     pressAttack(0);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -61,7 +61,7 @@ TEST_F(EntryListTest, EnterNeitherAddsNorPicksAnEntryNorAttacks) {
             expectTypedTextKept(text);
         }
     }
-    EXPECT_EQ(source.used, 0);
+    EXPECT_EQ(source.used(), 0U);
     EXPECT_EQ(find<QLabel>(QStringLiteral("lblRoll"))->text(), QStringLiteral("0"));
 }
 

@@ -2,13 +2,12 @@
 
 #include "CountingSysInfoLauncher.h"
 #include "ErrorPresenter.h"
-#include "UniformSource.h"
+#include "ScriptedUniformSource.h"
 #include "skarvelform.h"
 
 #include <QString>
 #include <QTest>
 #include <QWidget>
-#include <deque>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <stdexcept>
@@ -37,23 +36,6 @@ public:
     std::vector<Shown> shown;
 };
 
-// Hands out the draws a test scripts, in order, and counts them.
-class ScriptedUniformSource final : public UniformSource {
-public:
-    float next() override {
-        if (draws.empty()) {
-            throw std::logic_error("the test scripted no further draw");
-        }
-        const float value = draws.front();
-        draws.pop_front();
-        ++used;
-        return value;
-    }
-
-    std::deque<float> draws;
-    int used = 0;
-};
-
 // A fresh main window per test, with its controls found by their object names.
 class MainWindowFixture : public ::testing::Test {
 protected:
@@ -80,7 +62,7 @@ protected:
     }
 
     RecordingErrorPresenter presenter;
-    ScriptedUniformSource source;
+    skarvel::testing::ScriptedUniformSource source;
     CountingSysInfoLauncher launcher;
     skarvelform window{source, presenter, launcher};
 };

@@ -210,15 +210,15 @@ TEST_F(SoakTest, EveryPressMatchesTheReferenceAndKeepsWhatWasTyped) {
         c.before.markers = markers();
         const Outcome expected = skarvel::testing::reference(c);
 
-        source.draws = {c.r};
-        source.used = 0;
+        source.script({c.r});
+        const std::size_t drawsBefore = source.used();
         const std::size_t shownBefore = presenter.shown.size();
         QTest::mouseClick(find<QPushButton>("cmdAttack", c.index), Qt::LeftButton);
-        source.draws.clear();
+        source.script({});
 
         ASSERT_EQ(roll(), expected.caption) << "press " << press << ": " << describe(c);
         ASSERT_EQ(markers(), expected.markers) << "press " << press << ": " << describe(c);
-        ASSERT_EQ(static_cast<std::size_t>(source.used), expected.draws) << "press " << press;
+        ASSERT_EQ(source.used() - drawsBefore, expected.draws) << "press " << press;
         if (expected.failure) {
             ++errors;
             ASSERT_EQ(presenter.shown.size(), shownBefore + 1)
@@ -270,7 +270,7 @@ TEST_F(SoakTest, AboutAndAttackCyclesLoseNothing) {
         QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         ASSERT_FALSE(about->isVisible());
 
-        source.draws = {0.5f};
+        source.script({0.5f});
         QTest::mouseClick(find<QPushButton>("cmdAttack", static_cast<int>(cycle % 8)),
                           Qt::LeftButton);
         ASSERT_EQ(roll(), "11");
