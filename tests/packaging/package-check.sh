@@ -32,13 +32,15 @@ for field in Package Version Architecture Maintainer Depends Description; do
     grep -q "^ $field: " "$scratch/info" || fail "the package has no $field field"
 done
 grep -q '^ Depends: .*libqt6widgets6' "$scratch/info" || fail "Qt is missing from Depends"
+# The icons are drawn ahead of time: nothing at run time renders SVG.
+! grep -q '^ Depends: .*libqt6svg' "$scratch/info" || fail "the package depends on QtSvg"
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
 id=org.skarvel.Skarvel
 for file in usr/bin/skarvel usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
     usr/share/icons/hicolor/16x16/apps/$id.png usr/share/icons/hicolor/32x32/apps/$id.png \
-    usr/share/icons/hicolor/scalable/apps/$id.svg; do
+    usr/share/icons/hicolor/64x64/apps/$id.png usr/share/icons/hicolor/scalable/apps/$id.svg; do
     [ -s "$root/$file" ] || fail "the package has no $file"
 done
 [ -x "$root/usr/bin/skarvel" ] || fail "usr/bin/skarvel is not executable"

@@ -4,12 +4,11 @@
 
 #include <QFrame>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <cstddef>
 #include <utility>
 
@@ -101,14 +100,12 @@ const QString disclaimerText;
 
 constexpr QSize iconSize(32, 32);
 
-QPixmap renderIcon(qreal devicePixelRatio) {
-    QSvgRenderer renderer(QStringLiteral(":/about/icons/about.svg"));
-    QPixmap pixmap(iconSize * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(iconSize)));
-    return pixmap;
+// The picture drawn ahead of time at 1x and 2x; other densities scale the nearer one.
+QPixmap iconPixmap(qreal devicePixelRatio) {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/about/about-32.png"));
+    icon.addFile(QStringLiteral(":/about/about-64.png"));
+    return icon.pixmap(iconSize, devicePixelRatio);
 }
 
 QLabel* makeLabel(QWidget* parent, Row row, const QString& text, const QColor& colour) {
@@ -154,7 +151,7 @@ frmAbout::frmAbout(SysInfoLauncher& sysInfoLauncher, AboutIdentity shownIdentity
     // A 2-pixel sunken panel around the 32 x 32 image fills the box exactly.
     picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setPixmap(renderIcon(devicePixelRatio()));
+    picIcon->setPixmap(iconPixmap(devicePixelRatio()));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     place(cmdOK, Row::cmdOK);
