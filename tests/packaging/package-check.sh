@@ -57,7 +57,8 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >"$sc
 # the main window's first frame has been drawn.
 log="$scratch/run.log"
 : >"$log" # exists before the program opens it, for the first look below
-env QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.widgets.painting=true" \
+# The loader's log shows every library loaded as the program runs.
+env QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.widgets.painting=true" LD_DEBUG=files \
     XDG_RUNTIME_DIR="$scratch" "$root/usr/bin/skarvel" >"$log" 2>&1 &
 pid=$!
 painted='Flushing QRegion\(0,0 [0-9]+x[0-9]+\) of skarvel::skarvelform\(.*name="skarvelform"\)'
@@ -67,6 +68,8 @@ for _ in $(seq 1 300); do
     sleep 0.1
 done
 grep -q -E "$painted" "$log" || { tail -n 20 "$log"; fail "no main window within 30 seconds"; }
+# Its images are read as PNGs, never by probing every image-format plugin.
+! grep -q 'file=.*/imageformats/' "$log" || fail "starting loaded an image-format plugin"
 # Up and painted; it must still be running a moment later, waiting for the user.
 sleep 0.5
 kill -0 "$pid" 2>/dev/null || { tail -n 20 "$log"; fail "the program ended after showing its window"; }

@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "EmbeddedPng.h"
 #include "SysInfoLauncher.h"
 
 #include <QFrame>
@@ -103,8 +104,10 @@ constexpr QSize iconSize(32, 32);
 // The picture drawn ahead of time at 1x and 2x; other densities scale the nearer one.
 QPixmap iconPixmap(qreal devicePixelRatio) {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/about/about-32.png"));
-    icon.addFile(QStringLiteral(":/about/about-64.png"));
+    for (const QString& file :
+         {QStringLiteral(":/about/about-32.png"), QStringLiteral(":/about/about-64.png")}) {
+        icon.addPixmap(QPixmap::fromImage(readEmbeddedPng(file)));
+    }
     return icon.pixmap(iconSize, devicePixelRatio);
 }
 

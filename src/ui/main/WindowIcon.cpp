@@ -1,5 +1,8 @@
 #include "WindowIcon.h"
 
+#include "EmbeddedPng.h"
+
+#include <QPixmap>
 #include <QString>
 
 namespace skarvel {
@@ -12,13 +15,13 @@ QString resourceOf(int size) {
 } // namespace
 
 QImage WindowIcon::image(int size) {
-    return QImage(resourceOf(size));
+    return readEmbeddedPng(resourceOf(size));
 }
 
 QIcon WindowIcon::icon() {
     QIcon result;
     for (const int size : sizes) {
-        result.addFile(resourceOf(size), QSize(size, size));
+        result.addPixmap(QPixmap::fromImage(image(size)));
     }
     return result;
 }
