@@ -1,7 +1,8 @@
 #include "DefaultUniformSource.h"
 #include "ErrorPresenter.h"
 #include "InterfaceFont.h"
-#include "SysInfoLauncher.h"
+#include "PlatformSysInfo.h"
+#include "QtMessageDisplay.h"
 #include "frmAbout.h"
 #include "skarvelform.h"
 
@@ -28,12 +29,6 @@ class CountingErrorPresenter final : public skarvel::ErrorPresenter {
 public:
     void showError(QWidget*, const QString&, const QString&) override { ++count; }
     long count = 0;
-};
-
-// The probe never presses System Info, so no tool is ever looked for.
-class IdleSysInfoLauncher final : public skarvel::SysInfoLauncher {
-public:
-    void StartSysInfo() override {}
 };
 
 // VmRSS and VmHWM from /proc/self/status, in kB.
@@ -73,8 +68,10 @@ int main(int argc, char** argv) {
 
     skarvel::DefaultUniformSource generator;
     CountingErrorPresenter presenter;
-    IdleSysInfoLauncher launcher;
-    skarvel::skarvelform window(generator, presenter, launcher);
+    // The probe never presses System Info; the launcher is the program's own.
+    skarvel::QtMessageDisplay sysInfoMessages;
+    skarvel::PlatformSysInfo sysInfo(sysInfoMessages);
+    skarvel::skarvelform window(generator, presenter, sysInfo.launcher());
     window.show();
 
     auto* info = window.findChild<QPushButton*>(QStringLiteral("cmdInfo"));
