@@ -40,7 +40,7 @@ QString accessibleRow(const char* kind, std::size_t row, const char* role) {
 template <class Control>
 Control* place(Control* control, const QString& name, const TwipRect& twips, int row = 0) {
     control->setObjectName(name);
-    control->setGeometry(toPixels(twips, row));
+    control->setGeometry(inRow(twips, row).toPixels());
     return control;
 }
 
@@ -83,7 +83,7 @@ skarvelform::skarvelform(UniformSource& generator, ErrorPresenter& presenter,
     setObjectName(QStringLiteral("skarvelform"));
     setWindowTitle(applicationTitle());
     setWindowIcon(WindowIcon::icon());
-    resize(toPixels(design.client).size());
+    resize(design.client.toPixels().size());
 
     createCharacters();
     createCreatures();
