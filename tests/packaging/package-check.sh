@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks a Skarvel Debian package as a desktop user would get it: unpacks it into a
-# scratch root, validates its desktop entry and metainfo, checks the icons, and starts
-# the unpacked program offscreen until its main window has been painted.
+# Checks a Skarvel Debian package as a desktop user would get it: resolves its
+# dependencies with a simulated apt installation, unpacks it into a scratch root,
+# validates its desktop entry and metainfo, checks the icons, and starts the unpacked
+# program offscreen until its main window has been painted.
 #
 # Usage: package-check.sh PACKAGE.deb
 #        package-check.sh --build BUILD_DIR   (packs BUILD_DIR with $CPACK, default cpack)
@@ -32,6 +33,9 @@ for field in Package Version Architecture Maintainer Depends Description; do
     grep -q "^ $field: " "$scratch/info" || fail "the package has no $field field"
 done
 grep -q '^ Depends: .*libqt6widgets6' "$scratch/info" || fail "Qt is missing from Depends"
+# Every dependency must be one apt can satisfy; nothing is installed.
+apt-get install --simulate --no-install-recommends "$(realpath "$deb")" >"$scratch/apt.log" 2>&1 ||
+    { cat "$scratch/apt.log"; fail "apt cannot satisfy the package's dependencies"; }
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
