@@ -14,7 +14,7 @@
 #include <vector>
 
 // Recording stand-ins for the launcher's locator, file test, program start and message box.
-namespace skarvel {
+namespace skarvel::test {
 
 // Answers with a fixed tool, or none, and counts the questions.
 class FakeToolLocator : public ToolLocator {
@@ -78,4 +78,4 @@ public:
     }
 };
 
-} // namespace skarvel
+} // namespace skarvel::test

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -89,4 +89,4 @@ TEST_F(PathToolLocatorTest, ReadsThePathAfreshEachTime) {
 }
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

@@ -13,7 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 using namespace std::string_literals;
@@ -167,4 +167,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Unstartable>& param) { return std::string(param.param.name); });
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test
