@@ -4,4 +4,4 @@
 set -euo pipefail
 cmake --preset windows-sysinfo
 cmake --build --preset windows-sysinfo -j2
-timeout 900 bash tests/ui/about/sysinfo/wine/wine-suite.sh build/windows-sysinfo
+ctest --preset windows-sysinfo

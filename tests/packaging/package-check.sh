@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Checks a Skarvel Debian package as a desktop user and Debian's checker see it: lintian
-# must report no error or warning, the manual page must format without warnings, and
-# the package, unpacked into a scratch root, must hold valid desktop files and icons
-# and start offscreen until its main window has been painted.
+# Checks a Skarvel Debian package as a desktop user and Debian's checker see it: resolves
+# its dependencies with a simulated apt installation, lintian must report no error or
+# warning, the manual page must format without warnings, and the package, unpacked into
+# a scratch root, must hold valid desktop files and icons and start offscreen until its
+# main window has been painted.
 #
 # Usage: package-check.sh PACKAGE.deb
 #        package-check.sh --build BUILD_DIR   (packs BUILD_DIR with $CPACK, default cpack)
@@ -40,6 +41,10 @@ grep -q '^ Depends: .*libqt6widgets6' "$scratch/info" || fail "Qt is missing fro
 lintian --fail-on error,warning --display-info "$deb" >"$scratch/lintian.log" 2>&1 ||
     { cat "$scratch/lintian.log"; fail "lintian reports errors or warnings"; }
 cat "$scratch/lintian.log"
+
+# Every dependency must be one apt can satisfy; nothing is installed.
+apt-get install --simulate --no-install-recommends "$(realpath "$deb")" >"$scratch/apt.log" 2>&1 ||
+    { cat "$scratch/apt.log"; fail "apt cannot satisfy the package's dependencies"; }
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
