@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The whole tree under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer,
-# with no recovery, and the unit and widget tests and a short soak on it: the first
-# report fails its test. The package stage checks the package, once, in the ci build.
+# The test programs and every library they link under AddressSanitizer, LeakSanitizer
+# and UndefinedBehaviorSanitizer, with no recovery, and the unit and widget tests and a
+# short soak on them: the first report fails its test. The program, tools and benchmarks
+# are built in ci, and the package stage checks the package, once, in the ci build.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 cmake --preset asan

@@ -4,11 +4,12 @@
 # A crash, sanitizer report, leak, timeout or reference mismatch fails the stage; the
 # input that caused it is kept in build/fuzz/artifacts.
 #
-# SKARVEL_FUZZ_SECONDS: time per target (default 60); 0 only replays the seed corpora.
+# SKARVEL_FUZZ_SECONDS: time per target (default 30; the README says why that is enough);
+# 0 only replays the seed corpora.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
-seconds="${SKARVEL_FUZZ_SECONDS:-60}"
+seconds="${SKARVEL_FUZZ_SECONDS:-30}"
 if ! [[ "$seconds" =~ ^[0-9]+$ ]]; then
     echo "SKARVEL_FUZZ_SECONDS must be a whole number of seconds, not '$seconds'" >&2
     exit 2
