@@ -12,7 +12,8 @@ set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 set(CMAKE_OBJDUMP x86_64-w64-mingw32-objdump)
 
 if(NOT SKARVEL_WINDOWS_QT AND DEFINED ENV{SKARVEL_WINDOWS_QT})
-    set(SKARVEL_WINDOWS_QT "$ENV{SKARVEL_WINDOWS_QT}")
+    # Cached, so that a later configure run without the variable finds the same toolkit.
+    set(SKARVEL_WINDOWS_QT "$ENV{SKARVEL_WINDOWS_QT}" CACHE PATH "Prefix of the Windows Qt toolkit")
 endif()
 # try_compile projects re-read this file; they get the prefix passed on.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES SKARVEL_WINDOWS_QT)
