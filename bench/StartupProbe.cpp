@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
 #if defined(SKARVEL_PROBE_EMPTY) || defined(SKARVEL_PROBE_LABEL)
     QWidget window;
-    window.resize(skarvel::toPixels(skarvel::mainWindowLayout.client).size());
+    window.resize(skarvel::mainWindowLayout.client.toPixels().size());
 #ifdef SKARVEL_PROBE_LABEL
     QLabel label(QStringLiteral("Skarvel"), &window);
 #endif

@@ -12,5 +12,5 @@ cmake --build --preset dev -j2 --target main_window_screenshot
 mkdir -p "$(dirname "$output")"
 # The caller's platform choice (often offscreen, for tests) must not reach the X server run.
 env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
-    build/dev/tests/ui/main/main_window_screenshot "$output" "$aboutOutput"
+    build/dev/tools/main_window_screenshot "$output" "$aboutOutput"
 echo "Saved $output and $aboutOutput"

@@ -18,8 +18,9 @@ packages=(
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64
     # desktop integration checks
     desktop-file-utils appstream
-    # the Debian package: dependency list, unpacking and checking
-    dpkg-dev file
+    # the Debian package: dependency list, unpacking and checking, Debian's own checker
+    # and the manual page's formatter
+    dpkg-dev file lintian man-db
 )
 # The interface font and any other runtime data the program needs.
 packages+=(fonts-liberation2)

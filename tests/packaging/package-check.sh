@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks a Skarvel Debian package as a desktop user would get it: unpacks it into a
-# scratch root, validates its desktop entry and metainfo, checks the icons, and starts
-# the unpacked program offscreen until its main window has been painted.
+# Checks a Skarvel Debian package as a desktop user and Debian's checker see it: lintian
+# must report no error or warning, the manual page must format without warnings, and
+# the package, unpacked into a scratch root, must hold valid desktop files and icons
+# and start offscreen until its main window has been painted.
 #
 # Usage: package-check.sh PACKAGE.deb
 #        package-check.sh --build BUILD_DIR   (packs BUILD_DIR with $CPACK, default cpack)
@@ -33,15 +34,31 @@ for field in Package Version Architecture Maintainer Depends Description; do
 done
 grep -q '^ Depends: .*libqt6widgets6' "$scratch/info" || fail "Qt is missing from Depends"
 
+# Informational tags (hardening hints and the like) are shown but pass.
+lintian --fail-on error,warning --display-info "$deb" >"$scratch/lintian.log" 2>&1 ||
+    { cat "$scratch/lintian.log"; fail "lintian reports errors or warnings"; }
+cat "$scratch/lintian.log"
+
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
 id=org.skarvel.Skarvel
-for file in usr/bin/skarvel usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+program=usr/games/skarvel
+doc=usr/share/doc/skarvel
+manual=usr/share/man/man6/skarvel.6.gz
+for file in $program usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
     usr/share/icons/hicolor/16x16/apps/$id.png usr/share/icons/hicolor/32x32/apps/$id.png \
-    usr/share/icons/hicolor/scalable/apps/$id.svg; do
+    usr/share/icons/hicolor/scalable/apps/$id.svg $doc/copyright $doc/changelog.gz $manual; do
     [ -s "$root/$file" ] || fail "the package has no $file"
 done
-[ -x "$root/usr/bin/skarvel" ] || fail "usr/bin/skarvel is not executable"
+[ -x "$root/$program" ] || fail "$program is not executable"
+grep -q '^License: MIT$' "$root/$doc/copyright" || fail "the copyright file names another licence"
+zcat "$root/$doc/changelog.gz" >"$scratch/changelog"
+[ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" = "$(dpkg-deb -f "$deb" Version)" ] ||
+    fail "the changelog's latest entry is not the package's version"
+# What man prints on standard error while formatting is a warning about the page.
+LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$root/$manual" \
+    2>"$scratch/man.log" >/dev/null || fail "man cannot format $manual"
+[ ! -s "$scratch/man.log" ] || { cat "$scratch/man.log"; fail "man warns about $manual"; }
 file "$root/usr/share/icons/hicolor/16x16/apps/$id.png" | grep -q '16 x 16' || fail "16x16 icon size"
 file "$root/usr/share/icons/hicolor/32x32/apps/$id.png" | grep -q '32 x 32' || fail "32x32 icon size"
 grep -q "^Icon=$id$" "$root/usr/share/applications/$id.desktop" || fail "the entry names another icon"
@@ -56,7 +73,7 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >"$sc
 log="$scratch/run.log"
 : >"$log" # exists before the program opens it, for the first look below
 env QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.widgets.painting=true" \
-    XDG_RUNTIME_DIR="$scratch" "$root/usr/bin/skarvel" >"$log" 2>&1 &
+    XDG_RUNTIME_DIR="$scratch" "$root/$program" >"$log" 2>&1 &
 pid=$!
 painted='Flushing QRegion\(0,0 [0-9]+x[0-9]+\) of skarvel::skarvelform\(.*name="skarvelform"\)'
 for _ in $(seq 1 300); do
@@ -71,4 +88,4 @@ kill -0 "$pid" 2>/dev/null || { tail -n 20 "$log"; fail "the program ended after
 kill -TERM "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""
-echo "$(basename "$deb"): unpacks, validates and starts"
+echo "$(basename "$deb"): lintian-clean, unpacks, validates and starts"

@@ -4,15 +4,29 @@
 #include "MessageDisplay.h"
 #include "ProgramStarter.h"
 #include "StartError.h"
+#include "ToolLocator.h"
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
-// Recording stand-ins for the launcher's file test, program start and message box.
+// Recording stand-ins for the launcher's locator, file test, program start and message box.
 namespace skarvel {
+
+// Answers with a fixed tool, or none, and counts the questions.
+class FakeToolLocator : public ToolLocator {
+public:
+    std::optional<std::string> tool;
+    int asked = 0;
+
+    std::optional<std::string> locate() override {
+        ++asked;
+        return tool;
+    }
+};
 
 // Knows a fixed set of files; records every path it was asked about.
 class FakeFileProbe : public FileProbe {

@@ -1,15 +1,22 @@
 #pragma once
 
+#include "LauncherFakes.h"
 #include "SysInfoLauncher.h"
 
 namespace skarvel {
 
-// Stands in for the platform launcher: counts the presses that reach it.
-class CountingSysInfoLauncher final : public SysInfoLauncher {
+// The launcher over a locator that finds no tool and a message box that only records:
+// counts the presses that reach it.
+class CountingSysInfoLauncher {
 public:
-    void StartSysInfo() override { ++starts; }
+    SysInfoLauncher& launcher() { return sysInfo; }
+    int starts() const { return locator.asked; }
 
-    int starts = 0;
+private:
+    FakeToolLocator locator;
+    FakeProgramStarter starter;
+    FakeMessageDisplay messages;
+    SysInfoLauncher sysInfo{locator, starter, messages};
 };
 
 } // namespace skarvel

@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "SysInfoLauncher.h"
+#include "TwipRect.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -17,15 +18,9 @@ namespace skarvel {
 
 namespace {
 
-// Every window of the program is laid out in twips: 15 twips make one pixel at 96 dpi.
-constexpr int twipsPerPixel = 15;
-
 struct Placement {
     const char* objectName;
-    int left;
-    int top;
-    int width;
-    int height;
+    TwipRect twips;
 };
 
 // Rows of the layout table, in the order in which the dialog creates its controls.
@@ -47,31 +42,22 @@ enum class Row : std::size_t {
 // measured from the client area's top-left corner. A line is the rectangle its pen covers:
 // from its start to its end point, one pen width high.
 constexpr std::array<Placement, static_cast<std::size_t>(Row::count)> layoutTwips{{
-    {"frmAbout", 2340, 1935, 5730, 3555},
-    {"picIcon", 240, 240, 540, 540},
-    {"cmdOK", 4245, 2625, 1260, 345},
-    {"cmdSysInfo", 4260, 3075, 1245, 345},
-    {"Line1(1)", 90, 2445, 5654 - 90, 1 * twipsPerPixel},
-    {"lblDescription", 1050, 1125, 3885, 1170},
-    {"lblTitle", 1050, 240, 3885, 480},
-    {"Line1(0)", 105, 2460, 5654 - 105, 2 * twipsPerPixel},
-    {"lblVersion", 1050, 780, 3885, 225},
-    {"lblDisclaimer", 255, 2625, 3870, 825},
+    {"frmAbout", {2340, 1935, 5730, 3555}},
+    {"picIcon", {240, 240, 540, 540}},
+    {"cmdOK", {4245, 2625, 1260, 345}},
+    {"cmdSysInfo", {4260, 3075, 1245, 345}},
+    {"Line1(1)", {90, 2445, 5654 - 90, 1 * twipsPerPixel}},
+    {"lblDescription", {1050, 1125, 3885, 1170}},
+    {"lblTitle", {1050, 240, 3885, 480}},
+    {"Line1(0)", {105, 2460, 5654 - 105, 2 * twipsPerPixel}},
+    {"lblVersion", {1050, 780, 3885, 225}},
+    {"lblDisclaimer", {255, 2625, 3870, 825}},
 }};
 
-constexpr int toPixels(int twips) {
-    return (twips + twipsPerPixel / 2) / twipsPerPixel;
-}
-
-// Edges are rounded rather than sizes, so that controls meeting in twips meet in pixels.
 constexpr std::array<QRect, layoutTwips.size()> toPixelLayout() {
     std::array<QRect, layoutTwips.size()> rects{};
     for (std::size_t i = 0; i < layoutTwips.size(); ++i) {
-        const Placement& p = layoutTwips[i];
-        const int left = toPixels(p.left);
-        const int top = toPixels(p.top);
-        rects[i] =
-            QRect(left, top, toPixels(p.left + p.width) - left, toPixels(p.top + p.height) - top);
+        rects[i] = layoutTwips[i].twips.toPixels();
     }
     return rects;
 }

@@ -1,6 +1,7 @@
 #include "EntryList.h"
 
 #include <QLineEdit>
+#include <limits>
 
 namespace skarvel {
 
@@ -14,7 +15,10 @@ EntryList::EntryList(QWidget* parent)
     // text matches. Both would turn typing into a choice, so it no longer listens.
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
-    connect(lineEdit(), &QLineEdit::textEdited, this, &EntryList::dropSelection);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &EntryList::followEdit);
+    // The text part holds whatever is typed or pasted, however long; Qt's default would
+    // cut it at 32,767 characters without a word.
+    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
 }
 
 void EntryList::addEntry(const QString& text, std::int32_t value) {
@@ -28,16 +32,30 @@ std::optional<std::int32_t> EntryList::selectedData() const {
     return currentData().value<std::int32_t>();
 }
 
-void EntryList::dropSelection(const QString& typed) {
-    if (currentIndex() < 0) {
+void EntryList::followEdit(const QString& edited) {
+    if (currentIndex() >= 0) {
+        dropSelection(edited);
         return;
     }
-    // Clearing the selection also clears the text part; put the user's text and
-    // cursor back exactly as they were.
-    const int cursor = lineEdit()->cursorPosition();
+    // The history starts at the dropped choice's text (see dropSelection), so an empty
+    // history with that text means every edit since the choice has been undone.
+    if (droppedIndex >= 0 && !lineEdit()->isUndoAvailable() && edited == itemText(droppedIndex)) {
+        setCurrentIndex(droppedIndex);
+    }
+}
+
+void EntryList::dropSelection(const QString& edited) {
+    QLineEdit* text = lineEdit();
+    const int cursor = text->cursorPosition();
+    droppedIndex = currentIndex();
+    // Clearing the selection also clears the text part and its undo history. Put the
+    // chosen text back as the history's start, then make the edit again on top of it,
+    // so that undo can return to the choice; the cursor ends where the edit left it.
     setCurrentIndex(-1);
-    lineEdit()->setText(typed);
-    lineEdit()->setCursorPosition(cursor);
+    text->setText(itemText(droppedIndex));
+    text->selectAll();
+    text->insert(edited);
+    text->setCursorPosition(cursor);
 }
 
 } // namespace skarvel

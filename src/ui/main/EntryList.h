@@ -9,7 +9,8 @@ namespace skarvel {
 // A drop-down list with an editable text part whose typing never becomes a choice:
 // only picking an entry selects one. Typed text leaves no entry selected (even text
 // equal to an entry's), is never completed or rewritten, and Enter or leaving the
-// field neither adds an entry nor picks a matching one.
+// field neither adds an entry nor picks a matching one. Undoing every edit made since
+// a choice brings that choice back.
 class EntryList : public QComboBox {
     Q_OBJECT
 
@@ -21,7 +22,11 @@ public:
     std::optional<std::int32_t> selectedData() const;
 
 private:
-    void dropSelection(const QString& typed);
+    void followEdit(const QString& edited);
+    void dropSelection(const QString& edited);
+
+    // The entry whose choice the first edit after it undid; -1 before any.
+    int droppedIndex = -1;
 };
 
 } // namespace skarvel

@@ -1,17 +1,8 @@
 #pragma once
 
-#include <QRect>
+#include "TwipRect.h"
 
 namespace skarvel {
-
-// A control's place in twips: offsets from its container's top-left corner (a frame's
-// children from the frame's outer corner, caption band included).
-struct TwipRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
 
 // The main window's whole geometry, in twips. Row controls give row 0; row k lies
 // rowPitch * k further down.
@@ -88,14 +79,9 @@ inline constexpr MainWindowLayout mainWindowLayout{
     .rowPitch = 360,
 };
 
-inline constexpr int twipsPerPixel = 15; // at 96 dots per inch
-
-// The one conversion from twips to device-independent pixels; row shifts a row
-// control down by that many row pitches.
-constexpr QRect toPixels(const TwipRect& twips, int row = 0) {
-    return {twips.left / twipsPerPixel,
-            (twips.top + row * mainWindowLayout.rowPitch) / twipsPerPixel,
-            twips.width / twipsPerPixel, twips.height / twipsPerPixel};
+// A row control's place in the given row.
+constexpr TwipRect inRow(const TwipRect& rowZero, int row) {
+    return rowZero.movedDown(row * mainWindowLayout.rowPitch);
 }
 
 } // namespace skarvel

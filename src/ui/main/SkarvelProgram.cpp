@@ -13,7 +13,7 @@ SkarvelProgram::SkarvelProgram() {
         identity::desktopId.data(), static_cast<qsizetype>(identity::desktopId.size())));
     // Before any window exists, so that every window is built with it.
     QApplication::setFont(interfaceFont());
-    mainWindow = std::make_unique<skarvelform>(generator, presenter, sysInfoLauncher);
+    mainWindow = std::make_unique<skarvelform>(generator, presenter, sysInfo.launcher());
 }
 
 SkarvelProgram::~SkarvelProgram() = default;

@@ -2,7 +2,7 @@
 
 #include "DefaultUniformSource.h"
 #include "MessageBoxErrorPresenter.h"
-#include "PlatformSysInfoLauncher.h"
+#include "PlatformSysInfo.h"
 #include "QtMessageDisplay.h"
 
 #include <memory>
@@ -32,7 +32,7 @@ private:
     DefaultUniformSource generator;
     MessageBoxErrorPresenter presenter;
     QtMessageDisplay sysInfoMessages;
-    PlatformSysInfoLauncher sysInfoLauncher{sysInfoMessages};
+    PlatformSysInfo sysInfo{sysInfoMessages};
     std::unique_ptr<skarvelform> mainWindow;
 };
 

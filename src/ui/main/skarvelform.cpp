@@ -2,6 +2,7 @@
 
 #include "ApplicationIdentity.h"
 #include "AttackPass.h"
+#include "CommandButton.h"
 #include "EntryList.h"
 #include "ErrorPresenter.h"
 #include "HitMarker.h"
@@ -9,11 +10,13 @@
 #include "WindowIcon.h"
 #include "frmAbout.h"
 
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <exception>
+#include <limits>
 
 namespace skarvel {
 namespace {
@@ -40,7 +43,7 @@ QString accessibleRow(const char* kind, std::size_t row, const char* role) {
 template <class Control>
 Control* place(Control* control, const QString& name, const TwipRect& twips, int row = 0) {
     control->setObjectName(name);
-    control->setGeometry(toPixels(twips, row));
+    control->setGeometry(inRow(twips, row).toPixels());
     return control;
 }
 
@@ -60,13 +63,36 @@ QGroupBox* frame(QWidget* container, const char* name, const QString& caption,
 
 QLineEdit* field(QWidget* container, const QString& name, const QString& text,
                  const TwipRect& twips, std::size_t row) {
-    return place(new QLineEdit(text, container), name, twips, static_cast<int>(row));
+    auto* control = place(new QLineEdit(text, container), name, twips, static_cast<int>(row));
+    // A field holds whatever is typed or pasted, however long; Qt's default would cut it
+    // at 32,767 characters without a word.
+    control->setMaxLength(std::numeric_limits<int>::max());
+    return control;
+}
+
+// The roll's design face where the system has it (Windows). Elsewhere the interface
+// font's family, which the window has loaded already: naming a missing face would have
+// the font system substitute whatever it likes and load a second family for one label.
+QFont rollFont(const QFont& interface) {
+    const QString designFace = QStringLiteral("MS Sans Serif");
+    QFont font = interface;
+    // An exact match among the installed families: an alias the font system resolves
+    // to another face does not count.
+    if (QFontDatabase::families().contains(designFace, Qt::CaseInsensitive)) {
+        font.setFamily(designFace);
+    }
+    font.setPointSize(24);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
 }
 
 QPushButton* button(QWidget* container, const QString& name, const QString& caption,
                     const TwipRect& twips, int row = 0) {
-    auto* control = place(new QPushButton(caption, container), name, twips, row);
-    // Neither Enter nor Escape may press a button of this window.
+    auto* control = place(new CommandButton(caption, container), name, twips, row);
+    // Enter presses only the button that has the focus; Escape presses none.
     control->setAutoDefault(false);
     control->setDefault(false);
     return control;
@@ -83,7 +109,7 @@ skarvelform::skarvelform(UniformSource& generator, ErrorPresenter& presenter,
     setObjectName(QStringLiteral("skarvelform"));
     setWindowTitle(applicationTitle());
     setWindowIcon(WindowIcon::icon());
-    resize(toPixels(design.client).size());
+    resize(design.client.toPixels().size());
 
     createCharacters();
     createCreatures();
@@ -172,9 +198,7 @@ void skarvelform::createOptions() {
 void skarvelform::createFooter() {
     Frame1 = frame(this, "Frame1", QStringLiteral("Roll Result"), design.Frame1);
     lblRoll = label(Frame1, "lblRoll", QString(), design.lblRoll, Qt::AlignHCenter);
-    QFont rollFont(QStringLiteral("MS Sans Serif"), 24, QFont::Normal);
-    rollFont.setStyleHint(QFont::SansSerif); // the platform's sans-serif where it is missing
-    lblRoll->setFont(rollFont);
+    lblRoll->setFont(rollFont(lblRoll->font()));
 
     Label8 = label(this, "Label8", QStringLiteral("\u00A9 2026 The Skarvel developers"),
                    design.Label8, Qt::AlignLeft);

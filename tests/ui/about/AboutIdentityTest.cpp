@@ -30,7 +30,7 @@ class ShownIdentityTest : public ::testing::TestWithParam<IdentityCase> {};
 TEST_P(ShownIdentityTest, LoadWritesCaptionTitleAndVersion) {
     const IdentityCase& c = GetParam();
     CountingSysInfoLauncher launcher;
-    frmAbout dialog(launcher,
+    frmAbout dialog(launcher.launcher(),
                     AboutIdentity(QString::fromUtf8(c.title), c.major, c.minor, c.revision));
     dialog.showAbout();
     EXPECT_EQ(dialog.windowTitle().toStdString(), c.caption);

@@ -44,7 +44,7 @@ protected:
     }
 
     CountingSysInfoLauncher launcher;
-    frmAbout dialog{launcher};
+    frmAbout dialog{launcher.launcher()};
 };
 
 TEST_F(AboutLayoutTest, EveryControlAndLineStandsAtItsPlace) {

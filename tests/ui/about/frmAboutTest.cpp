@@ -40,7 +40,7 @@ protected:
     }
 
     CountingSysInfoLauncher launcher;
-    frmAbout dialog{launcher};
+    frmAbout dialog{launcher.launcher()};
     QSignalSpy loads{&dialog, &frmAbout::loaded};
     QPushButton& ok = findControl<QPushButton>(dialog, "cmdOK");
     QPushButton& sysInfo = findControl<QPushButton>(dialog, "cmdSysInfo");
@@ -138,7 +138,7 @@ TEST_F(AboutDialogTest, EnterOnSystemInfoActivatesItAndNotOk) {
     ASSERT_EQ(QApplication::focusWidget(), &sysInfo);
     press(Qt::Key_Return);
     EXPECT_EQ(sysInfoClicks.count(), 1);
-    EXPECT_EQ(launcher.starts, 1);
+    EXPECT_EQ(launcher.starts(), 1);
     EXPECT_EQ(okClicks.count(), 0);
     EXPECT_TRUE(dialog.isVisible());
 }
@@ -149,7 +149,7 @@ TEST_F(AboutDialogTest, AltSActivatesSystemInfoFromOk) {
     // An access key presses the button visibly, so the click follows a moment later.
     EXPECT_TRUE(sysInfoClicks.wait(2000));
     EXPECT_EQ(sysInfoClicks.count(), 1);
-    EXPECT_EQ(launcher.starts, 1);
+    EXPECT_EQ(launcher.starts(), 1);
     EXPECT_EQ(okClicks.count(), 0);
     EXPECT_TRUE(dialog.isVisible());
 }

@@ -72,7 +72,7 @@ TEST_F(AboutWiringTest, SystemInfoInTheDialogReachesTheInjectedLauncher) {
     ASSERT_EQ(aboutDialogs().size(), 1U);
     QTest::mouseClick(aboutDialogs().front()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")),
                       Qt::LeftButton);
-    EXPECT_EQ(launcher.starts, 1);
+    EXPECT_EQ(launcher.starts(), 1);
     EXPECT_TRUE(aboutDialogs().front()->isVisible());
 }
 

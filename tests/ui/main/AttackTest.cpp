@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -207,18 +209,29 @@ TEST_F(AttackTest, AfterAnErrorTheNextPressWorks) {
     EXPECT_EQ(presenter.shown.size(), 1u);
 }
 
-TEST_F(AttackTest, EnterInAFieldStartsNothing) {
+TEST_F(AttackTest, EnterPressesAFocusedButtonAndStartsNothingInAField) {
     showActive();
     for (const auto& [name, row] :
          {std::pair{"txtcharname", 0}, {"txtcharac", 2}, {"txtbonus", 3}, {"txthitpoints", 7}}) {
         QLineEdit* field = find<QLineEdit>(name, row);
         field->setFocus();
         QTest::keyClick(field, Qt::Key_Return);
-        QTest::keyClick(field, Qt::Key_Enter);
+        QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
     }
     EXPECT_EQ(source.used(), 0U);
     EXPECT_EQ(roll(), QStringLiteral("0"));
     EXPECT_TRUE(presenter.shown.empty());
+
+    auto* attack = find<QPushButton>("cmdAttack", 4);
+    attack->setFocus();
+    source.script({0.5f, 0.0f});
+    QTest::keyClick(attack, Qt::Key_Return);
+    QTest::keyClick(attack, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(source.used(), 2U);
+    const qsizetype windows = QApplication::topLevelWidgets().size();
+    find<QPushButton>("cmdInfo")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), windows + 1) << "no About dialog";
 }
 
 TEST_F(AttackTest, GrabShowsRedExactlyAtShownMarkers) {
@@ -243,6 +256,20 @@ TEST_F(AttackTest, GrabShowsRedExactlyAtShownMarkers) {
         } else {
             EXPECT_EQ(red, 0) << "row " << row;
         }
+    }
+}
+
+// Past Qt's default limit of 32,767 characters, in a field and in a list's text part.
+TEST_F(AttackTest, LongPastesStayWhole) {
+    showActive();
+    const QString digits(100'000, u'9');
+    QApplication::clipboard()->setText(digits);
+    for (QLineEdit* field : {find<QLineEdit>("txtbonus", 3),
+                             find<QComboBox>(QStringLiteral("cmbHitAC"))->lineEdit()}) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(field->text().size(), digits.size());
     }
 }
 

@@ -75,6 +75,15 @@ TEST_F(EntryListTest, LeavingTheListNeitherPicksNorCompletes) {
     }
 }
 
+TEST_F(EntryListTest, UndoAfterAChoiceBringsTheChoiceBack) {
+    dieList->setCurrentIndex(2); // as choosing "d8" from the drop-down does
+    QTest::keyClicks(dieList, QStringLiteral("0x"));
+    expectTypedTextKept(QStringLiteral("d80x"));
+    QTest::keyClick(dieList, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(dieList->currentText(), QStringLiteral("d8"));
+    EXPECT_EQ(window.selectedDieSize(), 8);
+}
+
 TEST_F(EntryListTest, ChoosingFromTheDropDownSelectsAgain) {
     typeOver(QStringLiteral("d7"));
     dieList->showPopup();

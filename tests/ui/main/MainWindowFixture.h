@@ -64,7 +64,7 @@ protected:
     RecordingErrorPresenter presenter;
     skarvel::testing::ScriptedUniformSource source;
     CountingSysInfoLauncher launcher;
-    skarvelform window{source, presenter, launcher};
+    skarvelform window{source, presenter, launcher.launcher()};
 };
 
 } // namespace skarvel::test

@@ -5,6 +5,8 @@
 namespace skarvel {
 
 class MessageDisplay;
+class ProgramStarter;
+class ToolLocator;
 
 // The one message every failure to reach the system-information tool ends in.
 inline constexpr std::string_view sysInfoUnavailableText =
@@ -13,14 +15,18 @@ inline constexpr std::string_view sysInfoUnavailableText =
 // Starts the platform's system-information tool, or tells the user it is unavailable.
 class SysInfoLauncher {
 public:
-    virtual ~SysInfoLauncher() = default;
+    SysInfoLauncher(ToolLocator& toolLocator, ProgramStarter& programStarter,
+                    MessageDisplay& messageDisplay);
 
-    // Never throws: every failure ends in the message, shown before returning.
-    virtual void StartSysInfo() = 0;
+    // Finds the tool and starts it. Nothing found, a failed start and every other error
+    // end in the message, shown before returning, with the application title as caption;
+    // there is no second try. Never throws, not even when the message box fails.
+    void StartSysInfo() noexcept;
+
+private:
+    ToolLocator& locator;
+    ProgramStarter& starter;
+    MessageDisplay& messages;
 };
-
-// Shows the unavailable message with the application title as caption. A failure
-// of the message box itself is swallowed: there is no one left to tell.
-void showSysInfoUnavailable(MessageDisplay& messages) noexcept;
 
 } // namespace skarvel

@@ -1,6 +1,6 @@
 #include "FakeRegistry.h"
 #include "LauncherFakes.h"
-#include "RegistrySysInfoLauncher.h"
+#include "RegistryToolLocator.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -46,9 +46,7 @@ class GetKeyValueOpen : public testing::Test {
 protected:
     FakeRegistry registry;
     FakeFileProbe files;
-    FakeProgramStarter starter;
-    FakeMessageDisplay messages;
-    RegistrySysInfoLauncher launcher{registry, files, starter, messages};
+    RegistryToolLocator locator{registry, files};
 };
 
 class GetKeyValueRead : public GetKeyValueOpen, public testing::WithParamInterface<ReadCase> {};
@@ -62,10 +60,10 @@ TEST_P(GetKeyValueRead, GivesResultAndTextAndClosesTheKey) {
     std::string keyVal = before;
 
     if (c.outcome == Outcome::InvalidArgument) {
-        EXPECT_THROW(launcher.GetKeyValue(RegistryRoot::LocalMachine, key, "V", keyVal),
+        EXPECT_THROW(locator.GetKeyValue(RegistryRoot::LocalMachine, key, "V", keyVal),
                      std::invalid_argument);
     } else {
-        EXPECT_EQ(launcher.GetKeyValue(RegistryRoot::LocalMachine, key, "V", keyVal),
+        EXPECT_EQ(locator.GetKeyValue(RegistryRoot::LocalMachine, key, "V", keyVal),
                   c.outcome == Outcome::True);
     }
     EXPECT_EQ(keyVal, c.keyVal);
@@ -125,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(GetKeyValueOpen, AsksForReadRightsOnlyUnderTheGivenRoot) {
     registry.setValue(key, "V", text("x"));
     std::string keyVal;
-    ASSERT_TRUE(launcher.GetKeyValue(RegistryRoot::LocalMachine, key, "V", keyVal));
+    ASSERT_TRUE(locator.GetKeyValue(RegistryRoot::LocalMachine, key, "V", keyVal));
     ASSERT_EQ(registry.opens().size(), 1U);
     const FakeRegistry::OpenCall& call = registry.opens().front();
     EXPECT_EQ(call.root, RegistryRoot::LocalMachine);
@@ -139,7 +137,7 @@ TEST_F(GetKeyValueOpen, KeyThatCannotBeOpenedGivesFalseAndEmptyTextAndNoClose) {
     for (const RegistryResult refusal : {RegistryResult::FileNotFound, RegistryResult::AccessDenied,
                                          static_cast<RegistryResult>(1018)}) {
         FakeRegistry refusing;
-        RegistrySysInfoLauncher reader(refusing, files, starter, messages);
+        RegistryToolLocator reader(refusing, files);
         if (refusal != RegistryResult::FileNotFound) {
             refusing.addKey(key, refusal);
         }

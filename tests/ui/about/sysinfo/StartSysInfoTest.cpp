@@ -1,6 +1,7 @@
 #include "FakeRegistry.h"
 #include "LauncherFakes.h"
-#include "RegistrySysInfoLauncher.h"
+#include "RegistryToolLocator.h"
+#include "SysInfoLauncher.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -52,7 +53,8 @@ TEST_P(StartSysInfoScenario, StartsTheToolOrShowsTheMessage) {
     files.files.insert(s.files.begin(), s.files.end());
     starter.programs.insert(s.programs.begin(), s.programs.end());
 
-    RegistrySysInfoLauncher(registry, files, starter, messages).StartSysInfo();
+    RegistryToolLocator locator(registry, files);
+    SysInfoLauncher(locator, starter, messages).StartSysInfo();
 
     EXPECT_EQ(starter.started, s.started);
     if (s.message) {
@@ -212,7 +214,8 @@ protected:
     FakeFileProbe files;
     FakeProgramStarter starter;
     FakeMessageDisplay messages;
-    RegistrySysInfoLauncher launcher{registry, files, starter, messages};
+    RegistryToolLocator locator{registry, files};
+    SysInfoLauncher launcher{locator, starter, messages};
 };
 
 TEST_F(StartSysInfoTrap, AnyErrorOnTheWayEndsInTheMessage) {

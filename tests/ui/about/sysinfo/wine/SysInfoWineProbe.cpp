@@ -1,12 +1,13 @@
 // Runs the launcher with its real Windows layers against the system it runs on,
 // and prints what it did, one event per line, for the suite's script to check:
-//   SysInfoWineProbe launch        -> "start <path>", "start-failed <path>", "message
-//   <caption>|<text>" SysInfoWineProbe read KEY NAME -> "true|<KeyVal>", "false|<KeyVal>" or
-//   "invalid-argument"
+// `SysInfoWineProbe launch` prints "start <path>", "start-failed <path>" or
+// "message <caption>|<text>"; `SysInfoWineProbe read KEY NAME` prints "true|<KeyVal>",
+// "false|<KeyVal>" or "invalid-argument".
 // KeyVal holds "as passed" on entry to the read, so an untouched value shows.
 #include "MessageDisplay.h"
-#include "RegistrySysInfoLauncher.h"
+#include "RegistryToolLocator.h"
 #include "StartError.h"
+#include "SysInfoLauncher.h"
 #include "WindowsFileProbe.h"
 #include "WindowsProgramStarter.h"
 #include "WindowsRegistry.h"
@@ -54,7 +55,8 @@ int main(int argc, char** argv) {
     WindowsFileProbe files;
     ReportingStarter starter;
     ReportingMessageDisplay messages;
-    RegistrySysInfoLauncher launcher(registry, files, starter, messages);
+    RegistryToolLocator locator(registry, files);
+    SysInfoLauncher launcher(locator, starter, messages);
 
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "launch" && argc == 2) {
@@ -65,7 +67,7 @@ int main(int argc, char** argv) {
         std::string keyVal = "as passed";
         try {
             const bool found =
-                launcher.GetKeyValue(RegistryRoot::LocalMachine, argv[2], argv[3], keyVal);
+                locator.GetKeyValue(RegistryRoot::LocalMachine, argv[2], argv[3], keyVal);
             report((found ? "true|" : "false|") + keyVal);
         } catch (const std::invalid_argument&) {
             report("invalid-argument");

@@ -1,4 +1,4 @@
-#include "PathSearch.h"
+#include "PathToolLocator.h"
 
 #include "ScratchFolder.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class PathSearchTest : public testing::Test {
+class PathToolLocatorTest : public testing::Test {
 protected:
     ScratchFolder scratch;
 
@@ -22,17 +22,17 @@ protected:
 
     std::optional<std::string> find(std::optional<std::string> pathList,
                                     std::vector<std::string> names) const {
-        return PathSearch([pathList] { return pathList; }, std::move(names)).find();
+        return PathToolLocator([pathList] { return pathList; }, std::move(names)).locate();
     }
 };
 
-TEST_F(PathSearchTest, EarlierNameWinsOverEarlierFolder) {
+TEST_F(PathToolLocatorTest, EarlierNameWinsOverEarlierFolder) {
     program("a/second");
     const fs::path wanted = program("b/first");
     EXPECT_EQ(find(folder("a") + ":" + folder("b"), {"first", "second"}), wanted.string());
 }
 
-TEST_F(PathSearchTest, EarlierFolderWinsForOneName) {
+TEST_F(PathToolLocatorTest, EarlierFolderWinsForOneName) {
     const fs::path wanted = program("a/tool");
     program("b/tool");
     EXPECT_EQ(find(folder("b/../a") + ":" + folder("b"), {"tool"}),
@@ -40,7 +40,7 @@ TEST_F(PathSearchTest, EarlierFolderWinsForOneName) {
     EXPECT_TRUE(fs::equivalent(*find(folder("a") + ":" + folder("b"), {"tool"}), wanted));
 }
 
-TEST_F(PathSearchTest, SkipsWhatCannotRunAndFindsTheNextFolder) {
+TEST_F(PathToolLocatorTest, SkipsWhatCannotRunAndFindsTheNextFolder) {
     scratch.addFile("noexec/tool", "#!/bin/sh\n", fs::perms::owner_read | fs::perms::owner_write);
     fs::create_directories(scratch.path() / "dir/tool");
     const fs::path wanted = program("good/tool");
@@ -48,7 +48,7 @@ TEST_F(PathSearchTest, SkipsWhatCannotRunAndFindsTheNextFolder) {
               wanted.string());
 }
 
-TEST_F(PathSearchTest, IgnoresEmptyAndRelativeFolders) {
+TEST_F(PathToolLocatorTest, IgnoresEmptyAndRelativeFolders) {
     program("rel/tool");
     const std::string relative = fs::relative(scratch.path() / "rel", fs::current_path()).string();
     ASSERT_TRUE(fs::exists(fs::path(relative) / "tool"));
@@ -56,7 +56,7 @@ TEST_F(PathSearchTest, IgnoresEmptyAndRelativeFolders) {
     EXPECT_EQ(find(":" + relative + ":", {"tool"}), std::nullopt);
 }
 
-TEST_F(PathSearchTest, NothingFound) {
+TEST_F(PathToolLocatorTest, NothingFound) {
     program("a/tool");
     EXPECT_EQ(find(std::nullopt, {"tool"}), std::nullopt);
     EXPECT_EQ(find("", {"tool"}), std::nullopt);
@@ -66,13 +66,13 @@ TEST_F(PathSearchTest, NothingFound) {
     EXPECT_EQ(find(scratch.path().string(), {"a/tool", "", "."}), std::nullopt);
 }
 
-TEST_F(PathSearchTest, ReadsThePathAfreshEachTime) {
+TEST_F(PathToolLocatorTest, ReadsThePathAfreshEachTime) {
     std::string current = folder("a");
-    const PathSearch search([&current] { return std::optional<std::string>(current); }, {"tool"});
-    EXPECT_EQ(search.find(), std::nullopt);
+    PathToolLocator search([&current] { return std::optional<std::string>(current); }, {"tool"});
+    EXPECT_EQ(search.locate(), std::nullopt);
     const fs::path wanted = program("b/tool");
     current = folder("b");
-    EXPECT_EQ(search.find(), wanted.string());
+    EXPECT_EQ(search.locate(), wanted.string());
 }
 
 } // namespace

@@ -1,10 +1,10 @@
-#include "DesktopSysInfoLauncher.h"
+#include "PlatformSysInfo.h"
 
 #include "LauncherFakes.h"
-#include "PathSearch.h"
-#include "PlatformSysInfoLauncher.h"
+#include "PathToolLocator.h"
 #include "PosixProgramStarter.h"
 #include "ScratchFolder.h"
+#include "SysInfoLauncher.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -20,50 +20,50 @@ namespace fs = std::filesystem;
 const std::pair<std::string, std::string> unavailable = {
     "System Information Is Unavailable At This Time", "Skarvel"};
 
-class DesktopSysInfoLauncherTest : public testing::Test {
+class PathSysInfoLauncherTest : public testing::Test {
 protected:
     ScratchFolder scratch;
     FakeMessageDisplay messages;
 
-    PathSearch searchIn(const std::string& folders) const {
-        return PathSearch([folders] { return std::optional<std::string>(folders); },
-                          {desktopSysInfoTools.begin(), desktopSysInfoTools.end()});
+    PathToolLocator searchIn(const std::string& folders) const {
+        return PathToolLocator([folders] { return std::optional<std::string>(folders); },
+                               {desktopSysInfoTools.begin(), desktopSysInfoTools.end()});
     }
 };
 
-TEST_F(DesktopSysInfoLauncherTest, StartsTheFirstKnownToolOnThePath) {
+TEST_F(PathSysInfoLauncherTest, StartsTheFirstKnownToolOnThePath) {
     scratch.addRecorder("late/hardinfo");
     scratch.addRecorder("early/kinfocenter");
     scratch.addRecorder("early/lshw-gtk");
-    const PathSearch search =
+    PathToolLocator search =
         searchIn((scratch.path() / "early").string() + ":" + (scratch.path() / "late").string());
     PosixProgramStarter starter;
-    DesktopSysInfoLauncher(search, starter, messages).StartSysInfo();
+    SysInfoLauncher(search, starter, messages).StartSysInfo();
     // hardinfo is preferred wherever it is on the path.
     EXPECT_EQ(scratch.waitForLog(), (scratch.path() / "late/hardinfo").string() + "\n");
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(DesktopSysInfoLauncherTest, NoKnownToolGivesTheMessage) {
+TEST_F(PathSysInfoLauncherTest, NoKnownToolGivesTheMessage) {
     scratch.addRecorder("bin/msinfo32");
-    const PathSearch search = searchIn((scratch.path() / "bin").string());
+    PathToolLocator search = searchIn((scratch.path() / "bin").string());
     FakeProgramStarter starter;
-    DesktopSysInfoLauncher(search, starter, messages).StartSysInfo();
+    SysInfoLauncher(search, starter, messages).StartSysInfo();
     EXPECT_TRUE(starter.attempts.empty());
     EXPECT_EQ(messages.shown, std::vector{unavailable});
 }
 
-TEST_F(DesktopSysInfoLauncherTest, FailedStartGivesTheMessage) {
+TEST_F(PathSysInfoLauncherTest, FailedStartGivesTheMessage) {
     const fs::path tool = scratch.addRecorder("bin/cpu-x");
-    const PathSearch search = searchIn((scratch.path() / "bin").string());
+    PathToolLocator search = searchIn((scratch.path() / "bin").string());
     FakeProgramStarter starter; // knows no program, so every start fails
-    DesktopSysInfoLauncher(search, starter, messages).StartSysInfo();
+    SysInfoLauncher(search, starter, messages).StartSysInfo();
     EXPECT_EQ(starter.attempts, std::vector{tool.string()});
     EXPECT_EQ(messages.shown, std::vector{unavailable});
 }
 
 // The entry point the About dialog uses, against the process's real PATH.
-class PlatformSysInfoLauncherTest : public DesktopSysInfoLauncherTest {
+class PlatformSysInfoTest : public PathSysInfoLauncherTest {
 protected:
     void SetUp() override {
         const char* path = std::getenv("PATH");
@@ -79,17 +79,19 @@ protected:
     std::optional<std::string> savedPath;
 };
 
-TEST_F(PlatformSysInfoLauncherTest, StartsAKnownToolFoundOnThePath) {
+TEST_F(PlatformSysInfoTest, StartsAKnownToolFoundOnThePath) {
     const fs::path tool = scratch.addRecorder("bin/lshw-gtk");
-    PlatformSysInfoLauncher launcher(messages);
+    PlatformSysInfo platform(messages);
+    SysInfoLauncher& launcher = platform.launcher();
     setenv("PATH", (scratch.path() / "bin").c_str(), 1);
     launcher.StartSysInfo();
     EXPECT_EQ(scratch.waitForLog(), tool.string() + "\n");
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(PlatformSysInfoLauncherTest, NoPathGivesTheMessage) {
-    PlatformSysInfoLauncher launcher(messages);
+TEST_F(PlatformSysInfoTest, NoPathGivesTheMessage) {
+    PlatformSysInfo platform(messages);
+    SysInfoLauncher& launcher = platform.launcher();
     unsetenv("PATH");
     launcher.StartSysInfo();
     setenv("PATH", scratch.path().c_str(), 1);

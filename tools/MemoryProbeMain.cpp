@@ -1,7 +1,8 @@
-#include "CountingSysInfoLauncher.h"
 #include "DefaultUniformSource.h"
 #include "ErrorPresenter.h"
 #include "InterfaceFont.h"
+#include "PlatformSysInfo.h"
+#include "QtMessageDisplay.h"
 #include "frmAbout.h"
 #include "skarvelform.h"
 
@@ -67,8 +68,10 @@ int main(int argc, char** argv) {
 
     skarvel::DefaultUniformSource generator;
     CountingErrorPresenter presenter;
-    skarvel::CountingSysInfoLauncher launcher;
-    skarvel::skarvelform window(generator, presenter, launcher);
+    // The probe never presses System Info; the launcher is the program's own.
+    skarvel::QtMessageDisplay sysInfoMessages;
+    skarvel::PlatformSysInfo sysInfo(sysInfoMessages);
+    skarvel::skarvelform window(generator, presenter, sysInfo.launcher());
     window.show();
 
     auto* info = window.findChild<QPushButton*>(QStringLiteral("cmdInfo"));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Registry.h"
-#include "SysInfoLauncher.h"
+#include "ToolLocator.h"
 
 #include <cstddef>
 #include <optional>
@@ -11,11 +11,9 @@
 namespace skarvel {
 
 class FileProbe;
-class MessageDisplay;
-class ProgramStarter;
 
-// Finds the system-information tool through the two registry locations and starts it.
-class RegistrySysInfoLauncher : public SysInfoLauncher {
+// Finds the system-information tool through the two registry locations.
+class RegistryToolLocator : public ToolLocator {
 public:
     static constexpr std::string_view pathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
     static constexpr std::string_view pathValue = "PATH";
@@ -24,12 +22,11 @@ public:
     static constexpr std::string_view programFileSuffix = "\\MSINFO32.EXE";
     static constexpr std::size_t readBufferSize = 1024;
 
-    RegistrySysInfoLauncher(Registry& registryAccess, FileProbe& fileProbe,
-                            ProgramStarter& programStarter, MessageDisplay& messageDisplay);
+    RegistryToolLocator(Registry& registryAccess, FileProbe& fileProbe);
 
-    // First the full path, started unchecked; else the folder plus the file name,
-    // started only if that file exists; else the message.
-    void StartSysInfo() override;
+    // First the full path, returned unchecked; else the folder plus the file name, only
+    // if that file exists; else nothing. Throws what GetKeyValue throws.
+    std::optional<std::string> locate() override;
 
     // Reads one value as text. False, with KeyVal emptied, when the key cannot be
     // opened or the value cannot be read (missing, longer than the buffer, or a
@@ -40,14 +37,8 @@ public:
                      std::string& KeyVal);
 
 private:
-    // The path to start, or nothing when neither location leads to the tool. The
-    // path from the first location is returned unchecked. May throw.
-    std::optional<std::string> locateTool();
-
     Registry& registry;
     FileProbe& files;
-    ProgramStarter& starter;
-    MessageDisplay& messages;
 };
 
 } // namespace skarvel

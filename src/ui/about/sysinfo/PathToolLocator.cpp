@@ -1,4 +1,4 @@
-#include "PathSearch.h"
+#include "PathToolLocator.h"
 
 #include <string_view>
 #include <sys/stat.h>
@@ -31,12 +31,12 @@ std::vector<std::string_view> absoluteFolders(std::string_view pathList) {
 
 } // namespace
 
-PathSearch::PathSearch(std::function<std::optional<std::string>()> pathSource,
-                       std::vector<std::string> programNames)
+PathToolLocator::PathToolLocator(std::function<std::optional<std::string>()> pathSource,
+                                 std::vector<std::string> programNames)
     : readPath(std::move(pathSource))
     , names(std::move(programNames)) {}
 
-std::optional<std::string> PathSearch::find() const {
+std::optional<std::string> PathToolLocator::locate() {
     const std::optional<std::string> pathList = readPath();
     if (!pathList) {
         return std::nullopt;

@@ -1,7 +1,6 @@
-#include "RegistrySysInfoLauncher.h"
+#include "RegistryToolLocator.h"
 
 #include "FileProbe.h"
-#include "ProgramStarter.h"
 
 #include <array>
 #include <cstdint>
@@ -36,27 +35,11 @@ std::uint32_t littleEndianDword(std::string_view bytes) {
 
 } // namespace
 
-RegistrySysInfoLauncher::RegistrySysInfoLauncher(Registry& registryAccess, FileProbe& fileProbe,
-                                                 ProgramStarter& programStarter,
-                                                 MessageDisplay& messageDisplay)
+RegistryToolLocator::RegistryToolLocator(Registry& registryAccess, FileProbe& fileProbe)
     : registry(registryAccess)
-    , files(fileProbe)
-    , starter(programStarter)
-    , messages(messageDisplay) {}
+    , files(fileProbe) {}
 
-void RegistrySysInfoLauncher::StartSysInfo() {
-    try {
-        if (const std::optional<std::string> path = locateTool()) {
-            starter.start(*path);
-            return;
-        }
-    } catch (...) {
-        // Every failure, whatever its kind, ends in the one message below.
-    }
-    showSysInfoUnavailable(messages);
-}
-
-std::optional<std::string> RegistrySysInfoLauncher::locateTool() {
+std::optional<std::string> RegistryToolLocator::locate() {
     // One variable for both readings: a failed first reading leaves it empty.
     std::string path;
     if (GetKeyValue(RegistryRoot::LocalMachine, std::string(pathKey), std::string(pathValue),
@@ -75,8 +58,8 @@ std::optional<std::string> RegistrySysInfoLauncher::locateTool() {
     return path;
 }
 
-bool RegistrySysInfoLauncher::GetKeyValue(RegistryRoot KeyRoot, const std::string& KeyName,
-                                          const std::string& SubKeyRef, std::string& KeyVal) {
+bool RegistryToolLocator::GetKeyValue(RegistryRoot KeyRoot, const std::string& KeyName,
+                                      const std::string& SubKeyRef, std::string& KeyVal) {
     RegistryKey key{};
     if (registry.openKey(KeyRoot, KeyName, 0, registryReadAccess, key) != RegistryResult::Success) {
         KeyVal.clear();
