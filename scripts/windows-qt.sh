@@ -42,9 +42,9 @@ options=(
     -DFEATURE_system_doubleconversion=OFF -DFEATURE_jpeg=OFF
 )
 toolchain="$repo/cmake/mingw-w64-x86_64.cmake"
-# The key: source version, options and compilers; a change to any of them is another toolkit.
-key=$(printf '%s\n' "$debian_version" "${options[@]}" "$(grep -v '^#' "$toolchain")" |
-    sha256sum | cut -c1-10)
+# The key: source version, options and compiler; a change to any of them is another toolkit.
+compiler=$(x86_64-w64-mingw32-g++-posix --version | head -n1)
+key=$(printf '%s\n' "$debian_version" "${options[@]}" "$compiler" | sha256sum | cut -c1-10)
 
 cache="${SKARVEL_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/skarvel}"
 prefix="$cache/qt-$qt_version-mingw64-$key"

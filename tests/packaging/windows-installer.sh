@@ -5,17 +5,21 @@
 # roll display's pixels, Info opening "About Skarvel", System Info starting the program the
 # registry names; an uninstall after the program ran that leaves nothing but what Windows
 # itself keeps; and the same in a folder whose path holds blanks and non-ASCII letters.
-# Usage: windows-installer.sh BUILD_DIR RECORDER.exe NAME VERSION PUBLISHER
-# (BUILD_DIR is a Windows build; its NSIS installer is packed here.)
+# Usage: windows-installer.sh BUILD_DIR RECORDER.exe
+# BUILD_DIR is a Windows build: its NSIS installer is packed here, and the name, version
+# and publisher that the uninstall entry must show are the ones it was packed with.
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
 recorder=$(realpath "$2")
-name=$3 version=$4 publisher=$5
 work="$build/windows-installer"
 started=$SECONDS
 
-(cd "$build" && cpack -G NSIS >/dev/null)
+packed() { sed -n "s/^set($1 \"\(.*\)\")$/\1/p" "$build/CPackConfig.cmake"; }
+name=$(packed CPACK_PACKAGE_NAME)
+version=$(packed CPACK_PACKAGE_VERSION)
+publisher=$(packed CPACK_PACKAGE_VENDOR)
+(cd "$build" && "${CPACK:-cpack}" -G NSIS >/dev/null)
 installer="$build/package/$name-$version-win64.exe"
 
 rm -rf "$work"
@@ -36,6 +40,8 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 
 timeout 300 wineboot -i >/dev/null 2>&1
+# Windows has the design's face in its Fonts folder; Wine's own copy stands in for it.
+cp /usr/share/wine/fonts/sserife.fon "$drive/windows/Fonts/"
 echo "fresh prefix after $((SECONDS - started)) s"
 
 failures=0
