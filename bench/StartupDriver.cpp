@@ -4,10 +4,12 @@
 // resident set from wait4. Runs of the programs take turns so that all see the same
 // machine load.
 //
-//   startup_bench [--runs N] BASELINE CANDIDATE...
+//   startup_bench [--runs N] BASELINE ... FLOOR CANDIDATE
 //
-// Prints the median, lowest and highest of each and every candidate's ratio and excess
-// over the baseline, and whether they meet the targets (1.10 times, 3 MiB above).
+// Prints the median, lowest and highest of each, every later program's ratio and excess
+// over the first, and the candidate's over the floor, the program just before it, with
+// whether they meet the targets: start-up at most 1.20 times the floor's, peak resident
+// set at most 2 MiB and private memory at the first frame at most 1 MiB above it.
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -129,6 +131,30 @@ void print(const char* label, const Summary& s) {
                 label, s.startupMedian, s.startupLow, s.startupHigh, s.peakMedian, s.privateMedian);
 }
 
+constexpr double startupTarget = 1.20;
+constexpr double peakTargetMiB = 2.0;
+constexpr double privateTargetMiB = 1.0;
+
+const char* verdict(bool met) {
+    return met ? "met" : "MISSED";
+}
+
+void compare(const char* candidate, const Summary& c, const char* baseline, const Summary& b,
+             bool withTargets = false) {
+    const double ratio = c.startupMedian / b.startupMedian;
+    const double peak = c.peakMedian - b.peakMedian;
+    const double own = c.privateMedian - b.privateMedian;
+    std::printf("  %s against %s: start-up ratio %.3f, peak RSS %+.2f MiB, private %+.2f MiB\n",
+                programName(candidate), programName(baseline), ratio, peak, own);
+    if (withTargets) {
+        std::printf("    targets: start-up ratio <= %.2f %s, peak <= +%.0f MiB %s, private <= "
+                    "+%.0f MiB %s\n",
+                    startupTarget, verdict(ratio <= startupTarget), peakTargetMiB,
+                    verdict(peak <= peakTargetMiB), privateTargetMiB,
+                    verdict(own <= privateTargetMiB));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -139,7 +165,7 @@ int main(int argc, char** argv) {
         first = 3;
     }
     if (argc - first < 2 || runs < 1) {
-        std::fprintf(stderr, "usage: %s [--runs N] BASELINE CANDIDATE...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--runs N] BASELINE ... FLOOR CANDIDATE\n", argv[0]);
         return 2;
     }
     const std::vector<const char*> programs(argv + first, argv + argc);
@@ -165,16 +191,12 @@ int main(int argc, char** argv) {
         summaries.push_back(summarise(results[k]));
         print(programName(programs[k]), summaries.back());
     }
-    const Summary& baseline = summaries.front();
     for (std::size_t k = 1; k < programs.size(); ++k) {
-        const double ratio = summaries[k].startupMedian / baseline.startupMedian;
-        const double excess = summaries[k].peakMedian - baseline.peakMedian;
-        const double ownExcess = summaries[k].privateMedian - baseline.privateMedian;
-        std::printf("  %s against %s: start-up ratio %.3f (target <= 1.10: %s), "
-                    "peak RSS %+.2f MiB (target <= 3 MiB: %s), private %+.2f MiB\n",
-                    programName(programs[k]), programName(programs[0]), ratio,
-                    ratio <= 1.10 ? "met" : "MISSED", excess, excess <= 3.0 ? "met" : "MISSED",
-                    ownExcess);
+        compare(programs[k], summaries[k], programs[0], summaries[0]);
+    }
+    const std::size_t last = programs.size() - 1;
+    if (last > 1) {
+        compare(programs[last], summaries[last], programs[last - 1], summaries[last - 1], true);
     }
     return 0;
 }

@@ -16,13 +16,13 @@
 
 namespace {
 
-using skarvel::testing::chance;
-using skarvel::testing::describe;
-using skarvel::testing::Outcome;
-using skarvel::testing::PassCase;
-using skarvel::testing::pick;
-using skarvel::testing::randomDraw;
-using skarvel::testing::randomNumberText;
+using skarvel::test::chance;
+using skarvel::test::describe;
+using skarvel::test::Outcome;
+using skarvel::test::PassCase;
+using skarvel::test::pick;
+using skarvel::test::randomDraw;
+using skarvel::test::randomNumberText;
 
 // A uniform random bit generator that hands out the fuzz input, then a fixed sequence
 // once the input is spent (a constant would make the distributions' rejection loops
@@ -81,8 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         marker = in.ConsumeBool();
     }
 
-    const Outcome expected = skarvel::testing::reference(c);
-    const Outcome actual = skarvel::testing::runPass(c);
+    const Outcome expected = skarvel::test::reference(c);
+    const Outcome actual = skarvel::test::runPass(c);
     if (!(actual == expected)) {
         std::ostringstream report;
         report << describe(c) << "\n  expected " << expected << "\n  actual   " << actual;

@@ -19,11 +19,11 @@
 
 namespace {
 
-using skarvel::FakeRegistry;
-using skarvel::FakeValue;
 using skarvel::RegistryResult;
 using skarvel::RegistryRoot;
 using skarvel::RegistryValueType;
+using skarvel::test::FakeRegistry;
+using skarvel::test::FakeValue;
 
 const std::string keyName = "SOFTWARE\\Fuzz";
 const std::string valueName = "V";
@@ -162,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           FakeValue{static_cast<RegistryValueType>(s.type), s.data, s.reportedSize,
                                     static_cast<RegistryResult>(s.queryResult)});
     }
-    skarvel::FakeFileProbe files;
+    skarvel::test::FakeFileProbe files;
     skarvel::RegistryToolLocator locator(registry, files);
 
     std::string keyVal = s.keyValBefore;

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the benchmarks as the program ships (Release) and prints every figure: the
 # core's attack pass and number parsing, one Attack press through the real window, and
-# start-up time and peak memory against an empty Qt window, offscreen and under Xvfb.
+# start-up time, peak and private memory against an empty Qt window and against the
+# floor, a window with one line of text (the ratio and excess the targets apply to),
+# offscreen and under Xvfb.
 #
 # SKARVEL_STARTUP_RUNS: starts of each program per platform (default 30).
 set -euo pipefail

@@ -10,8 +10,8 @@ packages=(
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
-    # sanitizers and fuzzing
-    clang libclang-rt-14-dev
+    # sanitizers and fuzzing, and the format check
+    clang libclang-rt-14-dev clang-format git
     # leak and heap checks of the memory probe, by hand
     valgrind
     # Windows: the cross build (and the toolkit's build from Debian's source), the tests

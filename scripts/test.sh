@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test: the stages in
-# scripts/stages run in name order, and the first that fails stops the run.
+# Builds everything with warnings as errors and runs every test: each stage in
+# scripts/stages runs in name order, all of them even when one fails, and the run ends
+# with the count of failed stages (and fails if there is any).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -9,9 +10,18 @@ scripts/setup.sh
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 
 passed=0
+failed=()
 for stage in scripts/stages/*.sh; do
-    echo "== ${stage##*/}"
-    bash "$stage" # a failing stage ends the run here, through set -e
-    passed=$((passed + 1))
+    name="${stage##*/}"
+    echo "== $name"
+    started=$SECONDS
+    if bash "$stage"; then
+        passed=$((passed + 1))
+        echo "== $name passed in $((SECONDS - started)) s"
+    else
+        failed+=("$name")
+        echo "== $name FAILED after $((SECONDS - started)) s"
+    fi
 done
-echo "stages: ${passed} passed, 0 failed"
+echo "stages: $passed passed, ${#failed[@]} failed${failed[*]:+ (${failed[*]})}, $SECONDS s"
+[ ${#failed[@]} -eq 0 ]

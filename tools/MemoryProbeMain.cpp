@@ -1,6 +1,7 @@
 #include "DefaultUniformSource.h"
 #include "ErrorPresenter.h"
 #include "InterfaceFont.h"
+#include "OpenAboutDialog.h"
 #include "PlatformSysInfo.h"
 #include "QtMessageDisplay.h"
 #include "frmAbout.h"
@@ -44,15 +45,6 @@ std::string residentMemory() {
     return figures;
 }
 
-skarvel::frmAbout* shownAbout() {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (auto* about = qobject_cast<skarvel::frmAbout*>(top); about && about->isVisible()) {
-            return about;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -86,7 +78,7 @@ int main(int argc, char** argv) {
     for (long cycle = 1; cycle <= cycles; ++cycle) {
         if (cycleAbout) {
             QTest::mouseClick(info, Qt::LeftButton);
-            skarvel::frmAbout* about = shownAbout();
+            skarvel::frmAbout* about = skarvel::tools::openAboutDialog();
             if (about == nullptr) {
                 std::fprintf(stderr, "cycle %ld: the About dialog did not open\n", cycle);
                 return 1;

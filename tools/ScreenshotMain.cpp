@@ -1,3 +1,4 @@
+#include "OpenAboutDialog.h"
 #include "SkarvelProgram.h"
 #include "frmAbout.h"
 #include "skarvelform.h"
@@ -19,15 +20,6 @@ bool saveShot(QWidget& window, const char* path) {
         std::fprintf(stderr, "could not write %s\n", path);
     }
     return saved;
-}
-
-skarvel::frmAbout* openAboutDialog() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* about = qobject_cast<skarvel::frmAbout*>(window); about && about->isVisible()) {
-            return about;
-        }
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -53,7 +45,7 @@ int main(int argc, char** argv) {
         }
         window.findChild<QPushButton*>(QStringLiteral("cmdInfo"))->click();
         QTimer::singleShot(1000, &window, [&] {
-            skarvel::frmAbout* about = openAboutDialog();
+            skarvel::frmAbout* about = skarvel::tools::openAboutDialog();
             if (about == nullptr) {
                 std::fprintf(stderr, "Info opened no About dialog\n");
             }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The whole tree, optimised with assertions and -Werror, and every unit and widget test.
+# The whole tree, optimised with assertions and -Werror, and every unit and widget test
+# with a short soak; the package stage runs the packaging tests of this same build.
 set -euo pipefail
+cd "$(dirname "$0")/../.."
 cmake --preset ci
 cmake --build --preset ci -j2
 ctest --preset ci

@@ -11,12 +11,9 @@
 #include <string>
 #include <vector>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
-using testing::drawForRoll;
-using testing::FakeAttackView;
-using testing::ScriptedUniformSource;
 using Markers = std::array<bool, 8>;
 
 const Markers previousMarkers{true, false, true, true, false, false, true, false};
@@ -41,7 +38,7 @@ void PrintTo(const EarlyErrorCase& c, std::ostream* os) {
 
 class ErrorBeforeTheRoll : public ::testing::TestWithParam<EarlyErrorCase> {};
 
-TEST_P(ErrorBeforeTheRoll, changesNothingVisible) {
+TEST_P(ErrorBeforeTheRoll, ChangesNothingVisible) {
     const EarlyErrorCase& c = GetParam();
     FakeAttackView view;
     view.hitBasis = c.basis;
@@ -114,7 +111,7 @@ void PrintTo(RowFault fault, std::ostream* os) {
 // results, while row i and the rows below keep what they showed before.
 class ErrorInCharacterRow : public ::testing::TestWithParam<std::tuple<RowFault, SmallInt>> {};
 
-TEST_P(ErrorInCharacterRow, leavesThatRowAndTheRowsBelowUntouched) {
+TEST_P(ErrorInCharacterRow, LeavesThatRowAndTheRowsBelowUntouched) {
     const auto [fault, failing] = GetParam();
     const auto failingRow = static_cast<std::size_t>(failing);
     FakeAttackView view;
@@ -171,7 +168,7 @@ void PrintTo(const MessageCase& c, std::ostream* os) {
 
 class AttackErrorMessage : public ::testing::TestWithParam<MessageCase> {};
 
-TEST_P(AttackErrorMessage, tellsTheGameMasterWhatToFix) {
+TEST_P(AttackErrorMessage, TellsTheGameMasterWhatToFix) {
     const MessageCase& c = GetParam();
     FakeAttackView view;
     view.hitBasis = c.basis;
@@ -218,4 +215,4 @@ INSTANTIATE_TEST_SUITE_P(
                     "to 0."}));
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

@@ -11,21 +11,10 @@
 #include <optional>
 #include <random>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
-using testing::chance;
-using testing::describe;
-using testing::NumberText;
-using testing::Outcome;
-using testing::PassCase;
-using testing::pick;
-using testing::randomDraw;
-using testing::randomNumberText;
-using testing::reference;
-using testing::Rng;
-
-TEST(AttackPassProperty, agreesWithAWideIntegerReference) {
+TEST(AttackPassProperty, AgreesWithAWideIntegerReference) {
     Rng rng(20240611);
     constexpr auto int32Max = std::numeric_limits<std::int32_t>::max();
     constexpr auto int32Min = std::numeric_limits<std::int32_t>::min();
@@ -56,7 +45,7 @@ TEST(AttackPassProperty, agreesWithAWideIntegerReference) {
         }
 
         const Outcome expected = reference(c);
-        const Outcome actual = testing::runPass(c);
+        const Outcome actual = runPass(c);
         if (expected.failure) {
             ++errors;
             ++errorsByKind[static_cast<std::size_t>(*expected.failure)];
@@ -80,4 +69,4 @@ TEST(AttackPassProperty, agreesWithAWideIntegerReference) {
 }
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

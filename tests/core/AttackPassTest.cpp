@@ -14,12 +14,9 @@
 #include <string>
 #include <vector>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
-using testing::drawForRoll;
-using testing::FakeAttackView;
-using testing::ScriptedUniformSource;
 using Texts = std::array<std::string, 8>;
 using Markers = std::array<bool, 8>;
 
@@ -46,7 +43,7 @@ void PrintTo(const ExampleCase& c, std::ostream* os) {
 
 class AttackExamples : public ::testing::TestWithParam<ExampleCase> {};
 
-TEST_P(AttackExamples, marksExactlyTheCharactersTheRollHits) {
+TEST_P(AttackExamples, MarksExactlyTheCharactersTheRollHits) {
     const ExampleCase& c = GetParam();
     FakeAttackView view;
     view.hitBasis = c.basis;
@@ -106,14 +103,14 @@ struct BonusCase {
 };
 
 void PrintTo(const BonusCase& c, std::ostream* os) {
-    *os << testing::printableText(c.text) << " -> " << c.bonus;
+    *os << printableText(c.text) << " -> " << c.bonus;
 }
 
 class BonusTexts : public ::testing::TestWithParam<BonusCase> {};
 
 // Roll 10 against armour classes 10..17 under roll-greater-than-AC: row j is hit
 // exactly when the bonus is at least j, so the markers spell out the bonus read.
-TEST_P(BonusTexts, areReadAsTheirLeadingNumber) {
+TEST_P(BonusTexts, AreReadAsTheirLeadingNumber) {
     const BonusCase& c = GetParam();
     FakeAttackView view;
     view.bonus[5] = c.text;
@@ -137,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Creature, BonusTexts,
                                            BonusCase{"6e0", 6}, BonusCase{"-1", -1},
                                            BonusCase{"7.6", 8}));
 
-TEST(AttackPass, readsTheFieldsInOrderAndWritesEachMarkerOnce) {
+TEST(AttackPass, ReadsTheFieldsInOrderAndWritesEachMarkerOnce) {
     FakeAttackView view;
     view.hitBasis = 2;
     view.bonus[5] = "2";
@@ -162,7 +159,7 @@ TEST(AttackPass, readsTheFieldsInOrderAndWritesEachMarkerOnce) {
     EXPECT_EQ(source.used(), 1u);
 }
 
-TEST(AttackPass, twoPressesRollTwiceAndRejudgeFromTheFieldsAsTheyAre) {
+TEST(AttackPass, TwoPressesRollTwiceAndRejudgeFromTheFieldsAsTheyAre) {
     FakeAttackView view;
     view.bonus[0] = "0";
     view.armourClass = {"1", "2", "3", "4", "5", "6", "7", "8"};
@@ -180,7 +177,7 @@ TEST(AttackPass, twoPressesRollTwiceAndRejudgeFromTheFieldsAsTheyAre) {
     EXPECT_EQ(source.used(), 2u);
 }
 
-TEST(AttackPass, anEmptyCreatureRowAttacksWithBonusZero) {
+TEST(AttackPass, AnEmptyCreatureRowAttacksWithBonusZero) {
     FakeAttackView view;
     view.bonus.fill("5");
     view.bonus[6] = "";
@@ -196,7 +193,7 @@ class UnknownHitBasis : public ::testing::TestWithParam<std::int32_t> {};
 
 // Every armour class would overflow THAC0 and roll-greater with bonus 1, so a rule
 // that was called anyway would end the pass with an error.
-TEST_P(UnknownHitBasis, judgesEveryRowAMissWithoutCallingARule) {
+TEST_P(UnknownHitBasis, JudgesEveryRowAMissWithoutCallingARule) {
     FakeAttackView view;
     view.hitBasis = GetParam();
     view.bonus[1] = "1";
@@ -215,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(Codes, UnknownHitBasis,
 
 class CreatureIndexOutOfRange : public ::testing::TestWithParam<SmallInt> {};
 
-TEST_P(CreatureIndexOutOfRange, throwsBeforeReadingAnything) {
+TEST_P(CreatureIndexOutOfRange, ThrowsBeforeReadingAnything) {
     FakeAttackView view;
     ScriptedUniformSource source({0.5f});
 
@@ -230,4 +227,4 @@ INSTANTIATE_TEST_SUITE_P(Rows, CreatureIndexOutOfRange,
                                            SmallInt{-32768}));
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

@@ -8,12 +8,10 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
-using testing::FakeAttackView;
-
-TEST(DefaultUniformSource, drawsLieInZeroToOne) {
+TEST(DefaultUniformSource, DrawsLieInZeroToOne) {
     DefaultUniformSource source;
     float lowest = 1.0f;
     float highest = 0.0f;
@@ -29,7 +27,7 @@ TEST(DefaultUniformSource, drawsLieInZeroToOne) {
     EXPECT_GT(highest, 1.0f - 1e-5f);
 }
 
-TEST(DefaultUniformSource, everyFreshInstanceStartsTheSameSequence) {
+TEST(DefaultUniformSource, EveryFreshInstanceStartsTheSameSequence) {
     DefaultUniformSource first;
     DefaultUniformSource second;
     for (int i = 0; i < 10'000; ++i) {
@@ -39,7 +37,7 @@ TEST(DefaultUniformSource, everyFreshInstanceStartsTheSameSequence) {
 
 class DefaultSourceRolls : public ::testing::TestWithParam<SmallInt> {};
 
-TEST_P(DefaultSourceRolls, stayWithinTheDieAndReachEveryFace) {
+TEST_P(DefaultSourceRolls, StayWithinTheDieAndReachEveryFace) {
     const SmallInt n = GetParam();
     DefaultUniformSource source;
     FakeAttackView view;
@@ -64,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(OfferedDice, DefaultSourceRolls,
 // 200,000 d20 rolls of the program's fixed sequence. With 19 degrees of freedom a
 // statistic of 80 has p of about 2e-9, so only a plainly skewed die fails; the
 // sequence is fixed, so the outcome never varies between runs.
-TEST(DefaultUniformSource, d20RollsPassAChiSquareTest) {
+TEST(DefaultUniformSource, D20RollsPassAChiSquareTest) {
     constexpr int rolls = 200'000;
     constexpr double expected = rolls / 20.0;
     DefaultUniformSource source;
@@ -82,4 +80,4 @@ TEST(DefaultUniformSource, d20RollsPassAChiSquareTest) {
 }
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

@@ -8,11 +8,8 @@
 #include <string>
 #include <vector>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
-
-using testing::FakeAttackView;
-using testing::ScriptedUniformSource;
 
 const std::vector<SmallInt> offeredSizes{4, 6, 8, 10, 12, 20, 100};
 
@@ -32,7 +29,7 @@ void PrintTo(const RollCase& c, std::ostream* os) {
 
 class RollDieCases : public ::testing::TestWithParam<RollCase> {};
 
-TEST_P(RollDieCases, rollsAndShowsTheRollOnce) {
+TEST_P(RollDieCases, RollsAndShowsTheRollOnce) {
     const RollCase c = GetParam();
     FakeAttackView view;
     ScriptedUniformSource source({c.r});
@@ -71,4 +68,4 @@ INSTANTIATE_TEST_SUITE_P(SinglePrecisionProduct, RollDieCases,
                                            RollCase{20, 0.5f, 11}, RollCase{20, 0.45f, 10}));
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 enum class Rule { Thac0, Greater, Less };
@@ -51,7 +51,7 @@ void PrintTo(const RuleCase& c, std::ostream* os) {
 
 class HitRuleCases : public ::testing::TestWithParam<RuleCase> {};
 
-TEST_P(HitRuleCases, judgesAsTheRuleSays) {
+TEST_P(HitRuleCases, JudgesAsTheRuleSays) {
     const RuleCase c = GetParam();
     const auto ac = static_cast<SmallInt>(c.ac);
     const auto bonus = static_cast<SmallInt>(c.bonus);
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RuleCase{Rule::Less, 16384, 16383, 32767, true},
                       RuleCase{Rule::Less, 16384, 16384, 0, std::nullopt}));
 
-TEST(HitRules, agreeWithWideReferenceOverAGridOfEdgeValues) {
+TEST(HitRules, AgreeWithWideReferenceOverAGridOfEdgeValues) {
     const int values[] = {-32768, -32767, -16385, -16384, -2,    -1,   0,
                           1,      2,      16383,  16384,  32766, 32767};
     for (Rule rule : {Rule::Thac0, Rule::Greater, Rule::Less}) {
@@ -122,4 +122,4 @@ TEST(HitRules, agreeWithWideReferenceOverAGridOfEdgeValues) {
 }
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

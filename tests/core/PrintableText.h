@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace skarvel::testing {
+namespace skarvel::test {
 
 // A field text as it should appear in a test's name: quoted, with tabs and bytes
 // outside printable ASCII escaped, and long texts cut to their start and length.
@@ -29,4 +29,4 @@ inline std::string printableText(std::string_view text) {
     return out;
 }
 
-} // namespace skarvel::testing
+} // namespace skarvel::test

@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 struct ConversionCase {
@@ -17,7 +17,7 @@ struct ConversionCase {
 };
 
 void PrintTo(const ConversionCase& c, std::ostream* os) {
-    *os << testing::printableText(c.text) << " -> ";
+    *os << printableText(c.text) << " -> ";
     if (c.value) {
         *os << *c.value;
     } else {
@@ -27,7 +27,7 @@ void PrintTo(const ConversionCase& c, std::ostream* os) {
 
 class TextToSmallInt : public ::testing::TestWithParam<ConversionCase> {};
 
-TEST_P(TextToSmallInt, readsTheLeadingNumber) {
+TEST_P(TextToSmallInt, ReadsTheLeadingNumber) {
     const ConversionCase& c = GetParam();
     if (c.value) {
         EXPECT_EQ(textToSmallInt(c.text), *c.value);
@@ -108,4 +108,4 @@ INSTANTIATE_TEST_SUITE_P(
                       ConversionCase{std::string(5000, '9'), overflow}));
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

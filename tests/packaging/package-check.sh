@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Checks a Skarvel Debian package as a desktop user and Debian's checker see it: lintian
-# must report no error or warning, the manual page must format without warnings, and
-# the package, unpacked into a scratch root, must hold valid desktop files and icons
-# and start offscreen until its main window has been painted.
+# Checks a Skarvel Debian package as a desktop user and Debian's checker see it: resolves
+# its dependencies with a simulated apt installation, lintian must report no error or
+# warning, the manual page must format without warnings, and the package, unpacked into
+# a scratch root, must hold valid desktop files and icons and start offscreen until its
+# main window has been painted.
 #
 # Usage: package-check.sh PACKAGE.deb
 #        package-check.sh --build BUILD_DIR   (packs BUILD_DIR with $CPACK, default cpack)
@@ -33,11 +34,17 @@ for field in Package Version Architecture Maintainer Depends Description; do
     grep -q "^ $field: " "$scratch/info" || fail "the package has no $field field"
 done
 grep -q '^ Depends: .*libqt6widgets6' "$scratch/info" || fail "Qt is missing from Depends"
+# The icons are drawn ahead of time: nothing at run time renders SVG.
+! grep -q '^ Depends: .*libqt6svg' "$scratch/info" || fail "the package depends on QtSvg"
 
 # Informational tags (hardening hints and the like) are shown but pass.
 lintian --fail-on error,warning --display-info "$deb" >"$scratch/lintian.log" 2>&1 ||
     { cat "$scratch/lintian.log"; fail "lintian reports errors or warnings"; }
 cat "$scratch/lintian.log"
+
+# Every dependency must be one apt can satisfy; nothing is installed.
+apt-get install --simulate --no-install-recommends "$(realpath "$deb")" >"$scratch/apt.log" 2>&1 ||
+    { cat "$scratch/apt.log"; fail "apt cannot satisfy the package's dependencies"; }
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
@@ -47,7 +54,8 @@ doc=usr/share/doc/skarvel
 manual=usr/share/man/man6/skarvel.6.gz
 for file in $program usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
     usr/share/icons/hicolor/16x16/apps/$id.png usr/share/icons/hicolor/32x32/apps/$id.png \
-    usr/share/icons/hicolor/scalable/apps/$id.svg $doc/copyright $doc/changelog.gz $manual; do
+    usr/share/icons/hicolor/64x64/apps/$id.png usr/share/icons/hicolor/scalable/apps/$id.svg \
+    $doc/copyright $doc/changelog.gz $manual; do
     [ -s "$root/$file" ] || fail "the package has no $file"
 done
 [ -x "$root/$program" ] || fail "$program is not executable"
@@ -72,7 +80,8 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >"$sc
 # the main window's first frame has been drawn.
 log="$scratch/run.log"
 : >"$log" # exists before the program opens it, for the first look below
-env QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.widgets.painting=true" \
+# The loader's log shows every library loaded as the program runs.
+env QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.widgets.painting=true" LD_DEBUG=files \
     XDG_RUNTIME_DIR="$scratch" "$root/$program" >"$log" 2>&1 &
 pid=$!
 painted='Flushing QRegion\(0,0 [0-9]+x[0-9]+\) of skarvel::skarvelform\(.*name="skarvelform"\)'
@@ -82,6 +91,8 @@ for _ in $(seq 1 300); do
     sleep 0.1
 done
 grep -q -E "$painted" "$log" || { tail -n 20 "$log"; fail "no main window within 30 seconds"; }
+# Its images are read as PNGs, never by probing every image-format plugin.
+! grep -q 'file=.*/imageformats/' "$log" || fail "starting loaded an image-format plugin"
 # Up and painted; it must still be running a moment later, waiting for the user.
 sleep 0.5
 kill -0 "$pid" 2>/dev/null || { tail -n 20 "$log"; fail "the program ended after showing its window"; }

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <utility>
 
-namespace skarvel::testing {
+namespace skarvel::test {
 
 std::ostream& operator<<(std::ostream& os, const Outcome& o) {
     os << "caption \"" << o.caption << "\", markers ";
@@ -136,4 +136,4 @@ std::string describe(const PassCase& c) {
     return os.str();
 }
 
-} // namespace skarvel::testing
+} // namespace skarvel::test

@@ -12,7 +12,7 @@
 
 // The attack pass worked out in wide integers and exact decimal digits, without any
 // code under test, and a runner that puts the same case through the real pass.
-namespace skarvel::testing {
+namespace skarvel::test {
 
 // What one pass leaves behind: the roll display, the eight markers, the error that
 // ended it (if any) and how many draws it took.
@@ -56,4 +56,4 @@ Outcome runPass(const PassCase& c);
 
 std::string describe(const PassCase& c);
 
-} // namespace skarvel::testing
+} // namespace skarvel::test

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace skarvel::testing {
+namespace skarvel::test {
 
 // An in-memory main window that logs every call the attack pass makes, in order,
 // so that tests and fuzz targets can check what was read and what was changed.
@@ -58,4 +58,4 @@ private:
     static std::size_t index(SmallInt row) { return static_cast<std::size_t>(row); }
 };
 
-} // namespace skarvel::testing
+} // namespace skarvel::test

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace skarvel {
+namespace skarvel::test {
 
 void FakeRegistry::addKey(const std::string& keyName, RegistryResult openResult) {
     keys[keyName].openResult = openResult;
@@ -75,4 +75,4 @@ std::vector<std::string> FakeRegistry::openedKeyNames() const {
     return names;
 }
 
-} // namespace skarvel
+} // namespace skarvel::test

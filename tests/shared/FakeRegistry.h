@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace skarvel {
+namespace skarvel::test {
 
 // One scripted value: what the query answers and which bytes it delivers.
 struct FakeValue {
@@ -66,4 +66,4 @@ private:
     std::size_t misuseCount = 0;
 };
 
-} // namespace skarvel
+} // namespace skarvel::test

@@ -14,7 +14,7 @@
 #include <vector>
 
 // Recording stand-ins for the launcher's locator, file test, program start and message box.
-namespace skarvel {
+namespace skarvel::test {
 
 // Answers with a fixed tool, or none, and counts the questions.
 class FakeToolLocator : public ToolLocator {
@@ -22,9 +22,9 @@ public:
     std::optional<std::string> tool;
     int asked = 0;
 
-    std::optional<std::string> locate() override {
+    std::optional<ToolCommand> locate() override {
         ++asked;
-        return tool;
+        return tool ? std::optional<ToolCommand>(*tool) : std::nullopt;
     }
 };
 
@@ -52,7 +52,8 @@ public:
     std::vector<std::string> attempts;
     std::vector<std::string> started;
 
-    void start(const std::string& path) override {
+    void start(const ToolCommand& command) override {
+        const std::string& path = command.path;
         attempts.push_back(path);
         if (beforeStart) {
             beforeStart();
@@ -77,4 +78,4 @@ public:
     }
 };
 
-} // namespace skarvel
+} // namespace skarvel::test

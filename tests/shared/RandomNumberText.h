@@ -9,7 +9,7 @@
 
 // Field texts written from values chosen first, and the value each should read as,
 // worked out in exact decimal digits without any code under test.
-namespace skarvel::testing {
+namespace skarvel::test {
 
 using Rng = std::mt19937;
 
@@ -218,4 +218,4 @@ inline std::optional<std::int64_t> referenceValue(const NumberText& number) {
     return value;
 }
 
-} // namespace skarvel::testing
+} // namespace skarvel::test

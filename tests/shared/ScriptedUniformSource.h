@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
-namespace skarvel::testing {
+namespace skarvel::test {
 
 // Hands out a fixed list of draws in order and counts them; running out is a
 // fault in the test (or an extra draw by the code under test) and throws.
@@ -43,4 +43,4 @@ inline float drawForRoll(int n, int roll) {
     return (static_cast<float>(roll) - 0.5f) / static_cast<float>(n);
 }
 
-} // namespace skarvel::testing
+} // namespace skarvel::test

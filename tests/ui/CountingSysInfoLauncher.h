@@ -3,7 +3,7 @@
 #include "LauncherFakes.h"
 #include "SysInfoLauncher.h"
 
-namespace skarvel {
+namespace skarvel::test {
 
 // The launcher over a locator that finds no tool and a message box that only records:
 // counts the presses that reach it.
@@ -19,4 +19,4 @@ private:
     SysInfoLauncher sysInfo{locator, starter, messages};
 };
 
-} // namespace skarvel
+} // namespace skarvel::test

@@ -5,8 +5,7 @@
 
 // Runs the widget tests inside one QApplication with the program's own font, on the
 // offscreen platform unless the caller asked for another.
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -1,16 +1,16 @@
 #include "frmAbout.h"
 
+#include "EmbeddedPng.h"
 #include "SysInfoLauncher.h"
 #include "TwipRect.h"
 
 #include <QFrame>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <cstddef>
 #include <utility>
 
@@ -87,14 +87,14 @@ const QString disclaimerText;
 
 constexpr QSize iconSize(32, 32);
 
-QPixmap renderIcon(qreal devicePixelRatio) {
-    QSvgRenderer renderer(QStringLiteral(":/about/icons/about.svg"));
-    QPixmap pixmap(iconSize * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(iconSize)));
-    return pixmap;
+// The picture drawn ahead of time at 1x and 2x; other densities scale the nearer one.
+QPixmap iconPixmap(qreal devicePixelRatio) {
+    QIcon icon;
+    for (const QString& file :
+         {QStringLiteral(":/about/about-32.png"), QStringLiteral(":/about/about-64.png")}) {
+        icon.addPixmap(QPixmap::fromImage(readEmbeddedPng(file)));
+    }
+    return icon.pixmap(iconSize, devicePixelRatio);
 }
 
 QLabel* makeLabel(QWidget* parent, Row row, const QString& text, const QColor& colour) {
@@ -140,7 +140,7 @@ frmAbout::frmAbout(SysInfoLauncher& sysInfoLauncher, AboutIdentity shownIdentity
     // A 2-pixel sunken panel around the 32 x 32 image fills the box exactly.
     picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setPixmap(renderIcon(devicePixelRatio()));
+    picIcon->setPixmap(iconPixmap(devicePixelRatio()));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     place(cmdOK, Row::cmdOK);

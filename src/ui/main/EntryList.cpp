@@ -7,7 +7,10 @@ namespace skarvel {
 
 EntryList::EntryList(QWidget* parent)
     : QComboBox(parent) {
-    setEditable(true);
+    // The text part given directly: setEditable(true) would also build the drop-down's
+    // list window at once, before the first frame that never shows it. It is built on
+    // first use instead, the same as it would have been.
+    setLineEdit(new QLineEdit(this));
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     // The combo box itself listens to its text part: on Enter it may insert the text,

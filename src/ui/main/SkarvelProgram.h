@@ -3,6 +3,7 @@
 #include "DefaultUniformSource.h"
 #include "MessageBoxErrorPresenter.h"
 #include "PlatformSysInfo.h"
+#include "QtLaunchTokens.h"
 #include "QtMessageDisplay.h"
 
 #include <memory>
@@ -32,7 +33,8 @@ private:
     DefaultUniformSource generator;
     MessageBoxErrorPresenter presenter;
     QtMessageDisplay sysInfoMessages;
-    PlatformSysInfo sysInfo{sysInfoMessages};
+    QtLaunchTokens launchTokens;
+    PlatformSysInfo sysInfo{sysInfoMessages, &launchTokens};
     std::unique_ptr<skarvelform> mainWindow;
 };
 

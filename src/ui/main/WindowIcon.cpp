@@ -1,24 +1,27 @@
 #include "WindowIcon.h"
 
-#include <QPainter>
+#include "EmbeddedPng.h"
+
 #include <QPixmap>
-#include <QSvgRenderer>
+#include <QString>
 
 namespace skarvel {
+namespace {
 
-QImage WindowIcon::render(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/icons/skarvel.svg"));
-    QPainter painter(&image);
-    renderer.render(&painter);
-    return image;
+QString resourceOf(int size) {
+    return QStringLiteral(":/icons/skarvel-%1.png").arg(size);
+}
+
+} // namespace
+
+QImage WindowIcon::image(int size) {
+    return readEmbeddedPng(resourceOf(size));
 }
 
 QIcon WindowIcon::icon() {
     QIcon result;
-    for (const int size : {smallSize, largeSize}) {
-        result.addPixmap(QPixmap::fromImage(render(size)));
+    for (const int size : sizes) {
+        result.addPixmap(QPixmap::fromImage(image(size)));
     }
     return result;
 }

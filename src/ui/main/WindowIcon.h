@@ -2,18 +2,19 @@
 
 #include <QIcon>
 #include <QImage>
+#include <array>
 
 namespace skarvel {
 
-// The program's icon, rendered from the one hand-drawn SVG in the resources.
+// The program's icon, drawn from its SVG source ahead of time and embedded at every size
+// a window frame, a task bar or a dense screen asks for.
 class WindowIcon {
 public:
-    static constexpr int smallSize = 16;
-    static constexpr int largeSize = 32;
+    static constexpr std::array<int, 3> sizes{16, 32, 64};
 
-    // The icon at size x size pixels on a transparent background.
-    static QImage render(int size);
-    // The icon at both window sizes.
+    // The embedded image of size x size pixels, one of sizes; a null image for any other.
+    static QImage image(int size);
+    // The icon at every size.
     static QIcon icon();
 };
 

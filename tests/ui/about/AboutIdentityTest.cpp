@@ -9,7 +9,7 @@
 #include <ostream>
 #include <stdexcept>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 struct IdentityCase {
@@ -53,4 +53,4 @@ TEST(AboutIdentityTest, RejectsANegativeVersionNumber) {
 }
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

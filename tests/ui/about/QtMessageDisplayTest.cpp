@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 struct SeenBox {
@@ -50,4 +50,4 @@ TEST(QtMessageDisplay, ShowsTextAndCaptionWithOnlyOkNoIconModalToTheApplication)
 }
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 const QString description = QStringLiteral(
@@ -215,4 +215,4 @@ TEST_F(AboutDialogTest, TheRunEndsOnlyWhenBothWindowsAreClosed) {
 }
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

@@ -70,7 +70,7 @@ TEST_F(AboutWiringTest, SystemInfoInTheDialogReachesTheInjectedLauncher) {
     showActive();
     pressInfo();
     ASSERT_EQ(aboutDialogs().size(), 1U);
-    QTest::mouseClick(aboutDialogs().front()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")),
+    QTest::mouseClick(&findControl<QPushButton>(*aboutDialogs().front(), "cmdSysInfo"),
                       Qt::LeftButton);
     EXPECT_EQ(launcher.starts(), 1);
     EXPECT_TRUE(aboutDialogs().front()->isVisible());

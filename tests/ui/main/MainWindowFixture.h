@@ -2,6 +2,7 @@
 
 #include "CountingSysInfoLauncher.h"
 #include "ErrorPresenter.h"
+#include "FindControl.h"
 #include "ScriptedUniformSource.h"
 #include "skarvelform.h"
 
@@ -10,7 +11,6 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <ostream>
-#include <stdexcept>
 #include <vector>
 
 // Readable QStrings in test failure messages.
@@ -41,12 +41,7 @@ class MainWindowFixture : public ::testing::Test {
 protected:
     template <class Control = QWidget>
     Control* find(const QString& name) const {
-        auto* control = window.findChild<Control*>(name);
-        if (control == nullptr) {
-            ADD_FAILURE() << "no control named " << name.toStdString();
-            throw std::runtime_error("missing control");
-        }
-        return control;
+        return &findControl<Control>(window, name);
     }
 
     template <class Control = QWidget>
@@ -62,7 +57,7 @@ protected:
     }
 
     RecordingErrorPresenter presenter;
-    skarvel::testing::ScriptedUniformSource source;
+    ScriptedUniformSource source;
     CountingSysInfoLauncher launcher;
     skarvelform window{source, presenter, launcher.launcher()};
 };

@@ -27,15 +27,6 @@
 namespace skarvel::test {
 namespace {
 
-using skarvel::testing::chance;
-using skarvel::testing::NumberText;
-using skarvel::testing::Outcome;
-using skarvel::testing::PassCase;
-using skarvel::testing::pick;
-using skarvel::testing::randomDraw;
-using skarvel::testing::randomNumberText;
-using skarvel::testing::Rng;
-
 long environmentNumber(const char* name, long fallback) {
     const char* text = std::getenv(name);
     if (text == nullptr || *text == '\0') {
@@ -208,7 +199,7 @@ TEST_F(SoakTest, EveryPressMatchesTheReferenceAndKeepsWhatWasTyped) {
         c.r = randomDraw(rng, die.value_or(20));
         c.before.caption = roll();
         c.before.markers = markers();
-        const Outcome expected = skarvel::testing::reference(c);
+        const Outcome expected = reference(c);
 
         source.script({c.r});
         const std::size_t drawsBefore = source.used();
@@ -267,7 +258,7 @@ TEST_F(SoakTest, AboutAndAttackCyclesLoseNothing) {
             }
         }
         ASSERT_NE(about, nullptr) << "cycle " << cycle;
-        QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        QTest::mouseClick(&findControl<QPushButton>(*about, "cmdOK"), Qt::LeftButton);
         ASSERT_FALSE(about->isVisible());
 
         source.script({0.5f});

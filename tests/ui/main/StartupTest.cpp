@@ -162,10 +162,11 @@ TEST_F(StartupTest, WebAddressIsDrawnInTheHighlightColour) {
     EXPECT_GT(strongest, 0.6);
 }
 
-TEST_F(StartupTest, WindowIconComesInBothSizes) {
+TEST_F(StartupTest, WindowIconComesInEverySize) {
     const QList<QSize> sizes = window.windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+    EXPECT_TRUE(sizes.contains(QSize(64, 64)));
 }
 
 } // namespace

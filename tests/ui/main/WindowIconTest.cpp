@@ -22,7 +22,7 @@ protected:
     }
     int size() const { return GetParam(); }
 
-    QImage image = WindowIcon::render(GetParam());
+    QImage image = WindowIcon::image(GetParam());
 };
 
 bool isBlack(const QColor& c) {
@@ -42,7 +42,7 @@ TEST_P(WindowIconTest, BlackDiscWithThreeYellowSectors) {
     EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0); // outside the disc
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, WindowIconTest, ::testing::Values(16, 32));
+INSTANTIATE_TEST_SUITE_P(Sizes, WindowIconTest, ::testing::ValuesIn(WindowIcon::sizes));
 
 } // namespace
 } // namespace skarvel::test

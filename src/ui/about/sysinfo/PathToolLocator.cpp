@@ -32,16 +32,16 @@ std::vector<std::string_view> absoluteFolders(std::string_view pathList) {
 } // namespace
 
 PathToolLocator::PathToolLocator(std::function<std::optional<std::string>()> pathSource,
-                                 std::vector<std::string> programNames)
+                                 std::vector<std::string> programNames,
+                                 std::vector<ToolCommand> fixedCommands)
     : readPath(std::move(pathSource))
-    , names(std::move(programNames)) {}
+    , names(std::move(programNames))
+    , fixed(std::move(fixedCommands)) {}
 
-std::optional<std::string> PathToolLocator::locate() {
+std::optional<ToolCommand> PathToolLocator::locate() {
     const std::optional<std::string> pathList = readPath();
-    if (!pathList) {
-        return std::nullopt;
-    }
-    const std::vector<std::string_view> folders = absoluteFolders(*pathList);
+    const std::vector<std::string_view> folders =
+        pathList ? absoluteFolders(*pathList) : std::vector<std::string_view>{};
     for (const std::string& name : names) {
         if (name.empty() || name.find('/') != std::string::npos) {
             continue;
@@ -55,6 +55,12 @@ std::optional<std::string> PathToolLocator::locate() {
             if (isExecutableFile(candidate)) {
                 return candidate;
             }
+        }
+    }
+    for (const ToolCommand& command : fixed) {
+        if (!command.path.empty() && command.path.front() == '/' &&
+            isExecutableFile(command.path)) {
+            return command;
         }
     }
     return std::nullopt;

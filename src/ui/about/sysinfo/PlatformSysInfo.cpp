@@ -2,9 +2,9 @@
 
 namespace skarvel {
 
-PlatformSysInfo::PlatformSysInfo(MessageDisplay& messageDisplay)
+PlatformSysInfo::PlatformSysInfo(MessageDisplay& messageDisplay, LaunchTokens* tokens)
     : locator(makePlatformToolLocator())
-    , starter(makePlatformProgramStarter())
+    , starter(makePlatformProgramStarter(tokens))
     , sysInfo(*locator, *starter, messageDisplay) {}
 
 } // namespace skarvel

@@ -1,5 +1,5 @@
-// The POSIX definitions of the platform factories: a known viewer on PATH, started with
-// fork and exec.
+// The POSIX definitions of the platform factories: a known viewer on PATH, else a
+// desktop's own view, started with fork and exec.
 #include "PathToolLocator.h"
 #include "PlatformSysInfo.h"
 #include "PosixProgramStarter.h"
@@ -23,11 +23,12 @@ std::optional<std::string> environmentPath() {
 std::unique_ptr<ToolLocator> makePlatformToolLocator() {
     return std::make_unique<PathToolLocator>(
         environmentPath,
-        std::vector<std::string>(desktopSysInfoTools.begin(), desktopSysInfoTools.end()));
+        std::vector<std::string>(desktopSysInfoTools.begin(), desktopSysInfoTools.end()),
+        desktopSysInfoViews);
 }
 
-std::unique_ptr<ProgramStarter> makePlatformProgramStarter() {
-    return std::make_unique<PosixProgramStarter>();
+std::unique_ptr<ProgramStarter> makePlatformProgramStarter(LaunchTokens* tokens) {
+    return std::make_unique<PosixProgramStarter>(tokens);
 }
 
 } // namespace skarvel

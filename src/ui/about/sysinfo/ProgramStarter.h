@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "ToolCommand.h"
 
 namespace skarvel {
 
@@ -9,10 +9,11 @@ class ProgramStarter {
 public:
     virtual ~ProgramStarter() = default;
 
-    // Runs exactly the file at path, with no arguments, in a normal window that
-    // takes the focus. Never splits the path at blanks and never uses a shell.
-    // Throws StartError when the program cannot be started.
-    virtual void start(const std::string& path) = 0;
+    // Runs exactly the file at the command's path, with exactly its arguments, in a
+    // normal window that takes the focus. Never splits the path or an argument at
+    // blanks and never uses a shell. Throws StartError when the program cannot be
+    // started.
+    virtual void start(const ToolCommand& command) = 0;
 };
 
 } // namespace skarvel

@@ -39,7 +39,7 @@ RegistryToolLocator::RegistryToolLocator(Registry& registryAccess, FileProbe& fi
     : registry(registryAccess)
     , files(fileProbe) {}
 
-std::optional<std::string> RegistryToolLocator::locate() {
+std::optional<ToolCommand> RegistryToolLocator::locate() {
     // One variable for both readings: a failed first reading leaves it empty.
     std::string path;
     if (GetKeyValue(RegistryRoot::LocalMachine, std::string(pathKey), std::string(pathValue),

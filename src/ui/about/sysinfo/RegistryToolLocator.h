@@ -26,7 +26,7 @@ public:
 
     // First the full path, returned unchecked; else the folder plus the file name, only
     // if that file exists; else nothing. Throws what GetKeyValue throws.
-    std::optional<std::string> locate() override;
+    std::optional<ToolCommand> locate() override;
 
     // Reads one value as text. False, with KeyVal emptied, when the key cannot be
     // opened or the value cannot be read (missing, longer than the buffer, or a

@@ -18,7 +18,7 @@ SysInfoLauncher::SysInfoLauncher(ToolLocator& toolLocator, ProgramStarter& progr
 
 void SysInfoLauncher::StartSysInfo() noexcept {
     try {
-        if (const std::optional<std::string> tool = locator.locate()) {
+        if (const std::optional<ToolCommand> tool = locator.locate()) {
             starter.start(*tool);
             return;
         }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ToolCommand.h"
+
 #include <optional>
-#include <string>
 
 namespace skarvel {
 
@@ -10,9 +11,9 @@ class ToolLocator {
 public:
     virtual ~ToolLocator() = default;
 
-    // The path of the program to start, or nothing when no tool is known. Asked afresh
-    // at every press; may throw, which the launcher treats like nothing found.
-    virtual std::optional<std::string> locate() = 0;
+    // The program to start, or nothing when no tool is known. Asked afresh at every
+    // press; may throw, which the launcher treats like nothing found.
+    virtual std::optional<ToolCommand> locate() = 0;
 };
 
 } // namespace skarvel

@@ -8,7 +8,7 @@ namespace skarvel {
 // run so that the system never searches or splits the path.
 class WindowsProgramStarter : public ProgramStarter {
 public:
-    void start(const std::string& path) override;
+    void start(const ToolCommand& command) override;
 };
 
 } // namespace skarvel

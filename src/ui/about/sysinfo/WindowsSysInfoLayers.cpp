@@ -12,7 +12,7 @@ namespace {
 // The registry locator together with the system layers it reads through.
 class SystemRegistryToolLocator : public ToolLocator {
 public:
-    std::optional<std::string> locate() override { return locator.locate(); }
+    std::optional<ToolCommand> locate() override { return locator.locate(); }
 
 private:
     WindowsRegistry registry;
@@ -26,7 +26,8 @@ std::unique_ptr<ToolLocator> makePlatformToolLocator() {
     return std::make_unique<SystemRegistryToolLocator>();
 }
 
-std::unique_ptr<ProgramStarter> makePlatformProgramStarter() {
+// Windows brings a program started from the foreground window to the front by itself.
+std::unique_ptr<ProgramStarter> makePlatformProgramStarter(LaunchTokens* /*tokens*/) {
     return std::make_unique<WindowsProgramStarter>();
 }
 

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 using namespace std::string_literals;
@@ -150,4 +150,4 @@ TEST_F(GetKeyValueOpen, KeyThatCannotBeOpenedGivesFalseAndEmptyTextAndNoClose) {
 }
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -20,9 +20,11 @@ protected:
     std::string folder(const std::string& name) const { return (scratch.path() / name).string(); }
     fs::path program(const std::string& relative) const { return scratch.addRecorder(relative); }
 
-    std::optional<std::string> find(std::optional<std::string> pathList,
-                                    std::vector<std::string> names) const {
-        return PathToolLocator([pathList] { return pathList; }, std::move(names)).locate();
+    std::optional<ToolCommand> find(std::optional<std::string> pathList,
+                                    std::vector<std::string> names,
+                                    std::vector<ToolCommand> fixed = {}) const {
+        return PathToolLocator([pathList] { return pathList; }, std::move(names), std::move(fixed))
+            .locate();
     }
 };
 
@@ -37,7 +39,7 @@ TEST_F(PathToolLocatorTest, EarlierFolderWinsForOneName) {
     program("b/tool");
     EXPECT_EQ(find(folder("b/../a") + ":" + folder("b"), {"tool"}),
               (scratch.path() / "b/../a/tool").string());
-    EXPECT_TRUE(fs::equivalent(*find(folder("a") + ":" + folder("b"), {"tool"}), wanted));
+    EXPECT_TRUE(fs::equivalent(find(folder("a") + ":" + folder("b"), {"tool"})->path, wanted));
 }
 
 TEST_F(PathToolLocatorTest, SkipsWhatCannotRunAndFindsTheNextFolder) {
@@ -66,6 +68,17 @@ TEST_F(PathToolLocatorTest, NothingFound) {
     EXPECT_EQ(find(scratch.path().string(), {"a/tool", "", "."}), std::nullopt);
 }
 
+// Tried after every name, by exact path only, with their arguments; no PATH needed.
+TEST_F(PathToolLocatorTest, FixedCommandsComeLastAtTheirExactPaths) {
+    const ToolCommand view{program("views/settings").string(), {"info-overview"}};
+    scratch.addFile("views/plain", "#!/bin/sh\n", fs::perms::owner_read);
+    const std::vector<ToolCommand> fixed{
+        {folder("views/absent")}, {folder("views/plain")}, {"views/settings", {"relative"}}, view};
+    EXPECT_EQ(find(folder("views"), {"tool"}, fixed), view);
+    EXPECT_EQ(find(std::nullopt, {"tool"}, fixed), view);
+    EXPECT_EQ(find(folder("views"), {"settings"}, fixed), ToolCommand(view.path));
+}
+
 TEST_F(PathToolLocatorTest, ReadsThePathAfreshEachTime) {
     std::string current = folder("a");
     PathToolLocator search([&current] { return std::optional<std::string>(current); }, {"tool"});
@@ -76,4 +89,4 @@ TEST_F(PathToolLocatorTest, ReadsThePathAfreshEachTime) {
 }
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

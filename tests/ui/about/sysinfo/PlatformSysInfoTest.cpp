@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -100,4 +100,4 @@ TEST_F(PlatformSysInfoTest, NoPathGivesTheMessage) {
 }
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

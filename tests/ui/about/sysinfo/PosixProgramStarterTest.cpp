@@ -1,5 +1,6 @@
 #include "PosixProgramStarter.h"
 
+#include "LaunchTokens.h"
 #include "ScratchFolder.h"
 #include "StartError.h"
 
@@ -12,7 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 using namespace std::string_literals;
@@ -74,6 +75,26 @@ TEST_F(PosixProgramStarterTest, WorksWhileTheApplicationIgnoresChildSignals) {
     EXPECT_THROW(starter.start((scratch.path() / "missing").string()), StartError);
     sigaction(SIGCHLD, &saved, nullptr);
     EXPECT_EQ(scratch.waitForLog(), tool.string() + "\n");
+}
+
+// The arguments arrive whole; the tool gets a fresh start-up token, never the one this
+// process was started with.
+TEST_F(PosixProgramStarterTest, ArgumentsAndOnlyAFreshStartupToken) {
+    struct FreshToken : LaunchTokens {
+        std::vector<std::string> environmentForStart() override {
+            return {"DESKTOP_STARTUP_ID=new"};
+        }
+    } tokens;
+    setenv("XDG_ACTIVATION_TOKEN", "spent", 1);
+    const std::string log = scratch.log().string();
+    const fs::path tool = scratch.addFile("tool",
+                                          "#!/bin/sh\nprintf '%s|' \"$@\" \"$DESKTOP_STARTUP_ID\" "
+                                          "\"${XDG_ACTIVATION_TOKEN-none}\" > '" +
+                                              log + ".part'; mv '" + log + ".part' '" + log + "'\n",
+                                          fs::perms::owner_all);
+    PosixProgramStarter(&tokens).start({tool.string(), {"info overview", "", "$HOME"}});
+    unsetenv("XDG_ACTIVATION_TOKEN");
+    EXPECT_EQ(scratch.waitForLog(), "info overview||$HOME|new|none|");
 }
 
 #if defined(__linux__)
@@ -146,4 +167,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Unstartable>& param) { return std::string(param.param.name); });
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

@@ -6,7 +6,7 @@
 #include <stdlib.h>
 #include <thread>
 
-namespace skarvel {
+namespace skarvel::test {
 
 namespace fs = std::filesystem;
 
@@ -54,4 +54,4 @@ std::string ScratchFolder::waitForLog(std::chrono::milliseconds timeout) const {
     return text.str();
 }
 
-} // namespace skarvel
+} // namespace skarvel::test

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-namespace skarvel {
+namespace skarvel::test {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 // Scripts made here record each run by appending their own path to a log file.
@@ -33,4 +33,4 @@ private:
     std::filesystem::path root;
 };
 
-} // namespace skarvel
+} // namespace skarvel::test

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 using namespace std::string_literals;
@@ -257,4 +257,4 @@ TEST_F(StartSysInfoTrap, EachPressLooksAfresh) {
 }
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test

@@ -27,9 +27,10 @@ void report(const std::string& line) {
 
 class ReportingStarter : public ProgramStarter {
 public:
-    void start(const std::string& path) override {
+    void start(const ToolCommand& command) override {
+        const std::string& path = command.path;
         try {
-            real.start(path);
+            real.start(command);
         } catch (const StartError&) {
             report("start-failed " + path);
             throw;

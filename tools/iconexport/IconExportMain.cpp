@@ -1,5 +1,5 @@
 #include "IcoFile.h"
-#include "WindowIcon.h"
+#include "SvgIcon.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -9,14 +9,17 @@
 #include <string_view>
 #include <vector>
 
-// Build tool: writes the program's icon, rendered exactly as the window renders it,
-// for the desktop and for Windows resources.
-//   skarvel_icon_export png SIZE OUTPUT.png
-//   skarvel_icon_export ico OUTPUT.ico SIZE...
+// Developer tool: renders a hand-drawn SVG icon into the PNG and Windows icon files that
+// are kept beside it, which the program embeds and the packages install. The build never
+// runs it, so that a cross build needs no program of the host.
+//   skarvel_icon_export png SOURCE.svg SIZE OUTPUT.png
+//   skarvel_icon_export ico SOURCE.svg OUTPUT.ico SIZE...
 namespace {
 
 int usage(const char* program) {
-    std::fprintf(stderr, "usage: %s png SIZE OUTPUT.png\n       %s ico OUTPUT.ico SIZE...\n",
+    std::fprintf(stderr,
+                 "usage: %s png SOURCE.svg SIZE OUTPUT.png\n"
+                 "       %s ico SOURCE.svg OUTPUT.ico SIZE...\n",
                  program, program);
     return 2;
 }
@@ -36,40 +39,41 @@ bool save(const char* path, const QByteArray& data) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
+    if (argc < 5) {
         return usage(argv[0]);
     }
-    // A build machine may have no display; the icon needs none.
+    // Rendering needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
 
     const std::string_view kind = argv[1];
+    const QString source = QFile::decodeName(argv[2]);
     try {
-        if (kind == "png" && argc == 4) {
-            const int size = side(argv[2]);
+        if (kind == "png" && argc == 5) {
+            const int size = side(argv[3]);
             if (size == 0) {
                 return usage(argv[0]);
             }
-            const QImage image = skarvel::WindowIcon::render(size);
-            if (!image.save(QFile::decodeName(argv[3]), "PNG")) {
-                std::fprintf(stderr, "could not write %s\n", argv[3]);
+            const QImage image = skarvel::SvgIcon::render(source, size);
+            if (!image.save(QFile::decodeName(argv[4]), "PNG")) {
+                std::fprintf(stderr, "could not write %s\n", argv[4]);
                 return 1;
             }
             return 0;
         }
         if (kind == "ico") {
             std::vector<QImage> images;
-            for (int i = 3; i < argc; ++i) {
+            for (int i = 4; i < argc; ++i) {
                 const int size = side(argv[i]);
                 if (size == 0) {
                     return usage(argv[0]);
                 }
-                images.push_back(skarvel::WindowIcon::render(size));
+                images.push_back(skarvel::SvgIcon::render(source, size));
             }
-            if (!save(argv[2], skarvel::IcoFile::encode(images))) {
-                std::fprintf(stderr, "could not write %s\n", argv[2]);
+            if (!save(argv[3], skarvel::IcoFile::encode(images))) {
+                std::fprintf(stderr, "could not write %s\n", argv[3]);
                 return 1;
             }
             return 0;
