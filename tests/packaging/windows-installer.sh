@@ -94,7 +94,7 @@ installed() { # installed DIR: the files, the shortcut and the uninstall entry
     local dir=$1 unix
     unix=$(unix_path "$dir")
     local f missing=""
-    for f in skarvel.exe Uninstall.exe platforms/qwindows.dll styles/qwindowsvistastyle.dll \
+    for f in skarvel.exe Uninstall.exe platforms/qwindows.dll styles/qwindowsvistastyle.dll LICENSE.txt \
         licenses/qt/copyright.txt; do
         [ -f "$unix/$f" ] || missing+=" $f"
     done
