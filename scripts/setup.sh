@@ -15,8 +15,8 @@ packages=(
     # leak and heap checks of the memory probe, by hand
     valgrind
     # Windows: the cross build (and the toolkit's build from Debian's source), the tests
-    # under Wine with the design's font, the installer, and its check on a virtual screen
-    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 fonts-wine
+    # under Wine, the installer, and its check on a virtual screen
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64
     nsis xdotool imagemagick
     # desktop integration checks
     desktop-file-utils appstream

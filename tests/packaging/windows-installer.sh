@@ -40,8 +40,6 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 
 timeout 300 wineboot -i >/dev/null 2>&1
-# Windows has the design's face in its Fonts folder; Wine's own copy stands in for it.
-cp /usr/share/wine/fonts/sserife.fon "$drive/windows/Fonts/"
 echo "fresh prefix after $((SECONDS - started)) s"
 
 failures=0

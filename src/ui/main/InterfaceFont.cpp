@@ -1,17 +1,22 @@
 #include "InterfaceFont.h"
 
+#include <QFontDatabase>
+
 namespace skarvel {
 
 QFont interfaceFont() {
-#if defined(_WIN32)
-    // Windows has the design's own face, at the size the layout was drawn for.
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-#else
+    // The design's own face at the size the layout was drawn for, where the system has it
+    // (Windows). An exact match among the installed families: an alias that the font
+    // system resolves to another face does not count.
+    const QString designFace = QStringLiteral("MS Sans Serif");
+    if (QFontDatabase::families().contains(designFace, Qt::CaseInsensitive)) {
+        QFont font(designFace);
+        font.setPointSize(8);
+        return font;
+    }
     QFont font(QStringLiteral("Liberation Sans"));
     // Ten pixels at 96 dpi, the height of the compact dialog font the layout was drawn for.
     font.setPointSizeF(7.5);
-#endif
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
