@@ -1,6 +1,7 @@
 #include "InterfaceFont.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 namespace skarvel {
 
