@@ -23,5 +23,8 @@ for stage in scripts/stages/*.sh; do
         echo "== $name FAILED after $((SECONDS - started)) s"
     fi
 done
-echo "stages: $passed passed, ${#failed[@]} failed${failed[*]:+ (${failed[*]})}, $SECONDS s"
+[ ${#failed[@]} -eq 0 ] || echo "failed stages: ${failed[*]}"
+echo "whole run: $SECONDS s"
+# The last line alone, in the form CI reads as the run's result.
+echo "stages: $passed passed, ${#failed[@]} failed"
 [ ${#failed[@]} -eq 0 ]
