@@ -14,8 +14,10 @@ packages=(
     clang libclang-rt-14-dev clang-format git
     # leak and heap checks of the memory probe, by hand
     valgrind
-    # the Windows layer of the system-information launcher, run under Wine
+    # Windows: the cross build (and the toolkit's build from Debian's source), the tests
+    # under Wine, the installer, and its check on a virtual screen
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64
+    nsis xdotool imagemagick
     # desktop integration checks
     desktop-file-utils appstream
     # the Debian package: dependency list, unpacking and checking, Debian's own checker

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the launcher's Windows layer under Wine against Wine's real registry and
-# file system. Usage: wine-suite.sh BUILD_DIR (the windows-sysinfo build folder).
+# file system. Usage: wine-suite.sh BUILD_DIR (the windows build folder).
 # Each case writes the two registry locations with `wine reg add`, lays out
 # program files, runs the probe and checks what it printed and which program
 # file actually ran (the recorder logs its own path and command line).

@@ -1,0 +1,201 @@
+#!/usr/bin/env bash
+# What a Windows user sees of the installer, in a fresh Wine prefix under Xvfb: a silent
+# install, its files, Start-menu shortcut and Add or Remove Programs entry; a second install
+# over the first; the program started from the shortcut, an Attack click that changes the
+# roll display's pixels, Info opening "About Skarvel", System Info starting the program the
+# registry names; an uninstall after the program ran that leaves nothing but what Windows
+# itself keeps; and the same in a folder whose path holds blanks and non-ASCII letters.
+# Usage: windows-installer.sh BUILD_DIR RECORDER.exe
+# BUILD_DIR is a Windows build: its NSIS installer is packed here, and the name, version
+# and publisher that the uninstall entry must show are the ones it was packed with.
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+recorder=$(realpath "$2")
+work="$build/windows-installer"
+started=$SECONDS
+
+packed() { sed -n "s/^set($1 \"\(.*\)\")$/\1/p" "$build/CPackConfig.cmake"; }
+name=$(packed CPACK_PACKAGE_NAME)
+version=$(packed CPACK_PACKAGE_VERSION)
+publisher=$(packed CPACK_PACKAGE_VENDOR)
+(cd "$build" && "${CPACK:-cpack}" -G NSIS >/dev/null)
+installer="$build/package/$name-$version-win64.exe"
+
+rm -rf "$work"
+mkdir -p "$work"
+export WINEPREFIX="$work/prefix"
+export WINEDEBUG=-all
+# No Mono or Gecko install prompts, and no menu entries on this machine's own desktop for
+# the shortcuts the installer makes.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+drive="$WINEPREFIX/drive_c"
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+exec 3>&-
+trap 'timeout 30 wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+
+timeout 300 wineboot -i >/dev/null 2>&1
+echo "fresh prefix after $((SECONDS - started)) s"
+
+failures=0
+checks=0
+check() { # check NAME EXPECTED ACTUAL
+    checks=$((checks + 1))
+    if [ "$2" == "$3" ]; then
+        echo "ok   $1"
+    else
+        failures=$((failures + 1))
+        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+        import -window root "$work/failure-$checks.png" 2>/dev/null || true
+    fi
+}
+w() { timeout 120 wine "$@" 2>/dev/null | tr -d '\r'; }
+unix_path() { # C:\a\b -> the prefix's file
+    local p=${1#C:\\}
+    echo "$drive/${p//\\//}"
+}
+utf16() { iconv -f UTF-16LE -t UTF-8 "$1" | tr -d '\r'; }
+
+# The state Windows itself keeps changing: its own folder, the registry's Wine settings,
+# and the uninstaller's copy of itself in the temporary folder, deleted at the next start.
+snapshot() { # snapshot FILE
+    (cd "$drive" && find . -path ./windows -prune -o -print |
+        grep -v '^./users/[^/]*/Temp/~nsu[^/]*\.tmp' | sort) >"$1.files"
+    w reg export 'HKLM\Software' "$(winepath -w "$1.hklm")" /y >/dev/null
+    w reg export 'HKCU\Software' "$(winepath -w "$1.hkcu")" /y >/dev/null
+    { utf16 "$1.hklm"; utf16 "$1.hkcu" | sed '/^\[HKEY_CURRENT_USER\\Software\\Wine/,/^$/d'; } \
+        >"$1.registry"
+}
+
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+entries() { # all uninstall entries, as text (reg query would print them in the OEM code page)
+    w reg export "$uninstall_key" "$(winepath -w "$work/uninstall.reg")" /y >/dev/null
+    utf16 "$work/uninstall.reg"
+}
+entry() { # entry VALUE: one value of the program's uninstall entry
+    entries | sed -n "/\\\\Uninstall\\\\$name]$/,/^$/p" | sed -n "s/^\"$1\"=\"\(.*\)\"$/\1/p" |
+        sed 's/\\\\/\\/g; s/\\"/"/g'
+}
+contains_utf16() { # contains_utf16 FILE TEXT
+    local pattern
+    pattern=$(printf '%s' "$2" | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n' | sed 's/../\\x&/g')
+    LC_ALL=C grep -qaP "$pattern" "$1"
+}
+shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/$name/$name.lnk"
+
+installed() { # installed DIR: the files, the shortcut and the uninstall entry
+    local dir=$1 unix
+    unix=$(unix_path "$dir")
+    local f missing=""
+    for f in skarvel.exe Uninstall.exe platforms/qwindows.dll styles/qwindowsvistastyle.dll LICENSE.txt \
+        licenses/qt/copyright.txt; do
+        [ -f "$unix/$f" ] || missing+=" $f"
+    done
+    check "installed into $dir" "" "$missing"
+    check "shortcut names the program and its icon" "yes" \
+        "$(contains_utf16 "$shortcut" "$dir\\skarvel.exe" && echo yes)"
+    check "uninstall entry: name, version, publisher" "$name|$version|$publisher" \
+        "$(entry DisplayName)|$(entry DisplayVersion)|$(entry Publisher)"
+    check "uninstall entry: uninstaller" "\"$dir\\Uninstall.exe\"" "$(entry UninstallString)"
+    check "one uninstall entry" 1 "$(entries | grep -c "^\"DisplayName\"=\"$name\"$")"
+}
+
+uninstall() { # uninstall DIR: silently, then nothing may be left
+    local dir=$1
+    # Every program of the prefix has ended, as after the user closed them.
+    timeout 60 wineserver -w || true
+    w "$dir\\Uninstall.exe" /S
+    # The uninstaller runs on as its own copy; it is done when the folder is gone.
+    for _ in $(seq 100); do [ -e "$(unix_path "$dir")" ] || break; sleep 0.2; done
+    timeout 60 wineserver -w || true
+    snapshot "$work/after"
+    check "uninstall from $dir leaves no file" "" \
+        "$(diff "$work/before.files" "$work/after.files" | grep '^[<>]' || true)"
+    check "uninstall from $dir leaves no registry key or value" "" \
+        "$(diff "$work/before.registry" "$work/after.registry" | grep '^[<>] *[^ ]' || true)"
+}
+
+window() { # window TITLE: waits for it and prints "X Y" of its client area
+    local id=""
+    for _ in $(seq 120); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
+        [ -n "$id" ] && break
+        sleep 0.25
+    done
+    [ -n "$id" ] || return 0
+    xdotool getwindowgeometry "$id" | sed -n 's/ *Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'
+}
+click() { xdotool mousemove "$1" "$2" click 1; }
+pixels() { import -window root -crop "$3x$4+$1+$2" rgb:- | md5sum; }
+
+stopped() { # asks the program to close as the user would, and waits for it to end
+    w taskkill /im skarvel.exe >/dev/null
+    for _ in $(seq 40); do
+        w tasklist | grep -qi '^skarvel.exe' || { echo yes; return; }
+        sleep 0.25
+    done
+    w taskkill /f /im skarvel.exe >/dev/null
+}
+
+# The registry's first location names a stand-in tool behind a path with blanks, placed
+# before the first snapshot so that only the installer's traces are compared.
+tool='C:\Program Files\Recorder Tool\msinfo32.exe'
+mkdir -p "$(dirname "$(unix_path "$tool")")"
+cp "$recorder" "$(unix_path "$tool")"
+w reg add 'HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO' /v PATH /t REG_SZ /d "$tool" /f >/dev/null
+log="$drive/skarvel-recorder.log"
+timeout 60 wineserver -w || true
+snapshot "$work/before"
+
+default_dir="C:\\Program Files\\$name"
+w "$installer" /S
+installed "$default_dir"
+w "$installer" /S
+echo "-- installed again"
+installed "$default_dir"
+
+# The program as the user starts it, from the Start menu. Positions are the designed ones,
+# in pixels at 96 dpi from each window's client area.
+w start "$(winepath -w "$shortcut")"
+read -r x y <<<"$(window "$name")"
+check "window \"$name\" open" yes "$([ -n "${x:-}" ] && echo yes)"
+if [ -n "${x:-}" ]; then
+    before=$(pixels $((x + 240)) $((y + 272)) 129 41)
+    click $((x + 356)) $((y + 48)) # the first Attack button
+    sleep 1
+    check "Attack changes the roll display" changed \
+        "$([ "$before" != "$(pixels $((x + 240)) $((y + 272)) 129 41)" ] && echo changed)"
+    click $((x + 356)) $((y + 348)) # Info
+    read -r ax ay <<<"$(window "About $name")"
+    check "Info opens \"About $name\"" yes "$([ -n "${ax:-}" ] && echo yes)"
+    if [ -n "${ax:-}" ]; then
+        click $((ax + 325)) $((ay + 216)) # System Info...
+        for _ in $(seq 40); do [ -s "$log" ] && break; sleep 0.25; done
+        check "System Info starts the registry's program" "$tool|\"$tool\"" \
+            "$(tr -d '\r' <"$log" 2>/dev/null)"
+        rm -f "$log"
+        click $((ax + 325)) $((ay + 186)) # OK
+    fi
+    check "program closes" yes "$(stopped)"
+fi
+uninstall "$default_dir"
+
+# Blanks and letters beyond ASCII in the folder the user picks.
+odd_dir='C:\Program Files\Skärvel für Spielleiter'
+# The installer takes the folder unquoted, as the last word of its command line; wine would
+# quote it, so it goes through cmd, from the environment.
+SKARVEL_INSTALL="\"$(winepath -w "$installer")\" /S /D=$odd_dir" w cmd /c %SKARVEL_INSTALL%
+installed "$odd_dir"
+w start "$(winepath -w "$shortcut")"
+read -r x y <<<"$(window "$name")"
+check "started from $odd_dir" yes "$([ -n "${x:-}" ] && stopped)"
+uninstall "$odd_dir"
+
+echo "Windows installer: $checks checks, $failures failed, $((SECONDS - started)) s" \
+    "(installer $(du -k "$installer" | cut -f1) KiB)"
+[ "$failures" -eq 0 ]
