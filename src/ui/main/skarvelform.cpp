@@ -10,7 +10,6 @@
 #include "WindowIcon.h"
 #include "frmAbout.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,22 +69,13 @@ QLineEdit* field(QWidget* container, const QString& name, const QString& text,
     return control;
 }
 
-// The roll's design face where the system has it (Windows). Elsewhere the interface
-// font's family, which the window has loaded already: naming a missing face would have
-// the font system substitute whatever it likes and load a second family for one label.
+// The roll in the interface font's family, which is already the design's face where the
+// system has it (Windows) and the window has loaded everywhere: naming a missing face
+// would have the font system substitute whatever it likes and load a second family.
 QFont rollFont(const QFont& interface) {
-    const QString designFace = QStringLiteral("MS Sans Serif");
     QFont font = interface;
-    // An exact match among the installed families: an alias the font system resolves
-    // to another face does not count.
-    if (QFontDatabase::families().contains(designFace, Qt::CaseInsensitive)) {
-        font.setFamily(designFace);
-    }
     font.setPointSize(24);
     font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    font.setUnderline(false);
-    font.setStrikeOut(false);
     return font;
 }
 
