@@ -37,19 +37,24 @@ bool nearlyEqual(const QImage& decoded, const QImage& rendered) {
                       y.constBits(), [](uchar p, uchar q) { return std::abs(p - q) <= 2; });
 }
 
-// A file rendered from an SVG source and kept beside it, named by a suffix in place of
-// ".svg", and the side of each of its images.
+// A file rendered from an SVG source and kept beside it, and the side of each of its
+// images in order.
 struct RenderedFile {
     const char* svg;
-    const char* suffix;
+    const char* file;
     std::vector<int> sides;
+};
+
+// Every rendered file the build knows of, as the renderer writes them.
+const std::vector<RenderedFile> renderedFiles{
+#include "RenderedFiles.inc"
 };
 
 class RenderedFileTest : public ::testing::TestWithParam<RenderedFile> {};
 
 TEST_P(RenderedFileTest, MatchesAFreshRenderOfItsSource) {
     const QString svg = QString::fromUtf8(GetParam().svg);
-    QFile file(QString(svg).replace(".svg", GetParam().suffix));
+    QFile file(QString::fromUtf8(GetParam().file));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
     const std::vector<QImage> stored = decode(file.readAll());
     ASSERT_EQ(stored.size(), GetParam().sides.size());
@@ -59,13 +64,7 @@ TEST_P(RenderedFileTest, MatchesAFreshRenderOfItsSource) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Icons, RenderedFileTest,
-                         ::testing::Values(RenderedFile{SKARVEL_APP_ICON_SVG, "-16.png", {16}},
-                                           RenderedFile{SKARVEL_APP_ICON_SVG, "-32.png", {32}},
-                                           RenderedFile{SKARVEL_APP_ICON_SVG, "-64.png", {64}},
-                                           RenderedFile{SKARVEL_APP_ICON_SVG, ".ico", {32, 16}},
-                                           RenderedFile{SKARVEL_ABOUT_ICON_SVG, "-32.png", {32}},
-                                           RenderedFile{SKARVEL_ABOUT_ICON_SVG, "-64.png", {64}}));
+INSTANTIATE_TEST_SUITE_P(Icons, RenderedFileTest, ::testing::ValuesIn(renderedFiles));
 
 TEST(IcoFileTest, TransparencyAndColourSurviveOnAnOddSide) {
     // An odd side pads every mask row; distinct corners catch a row or channel swap.
