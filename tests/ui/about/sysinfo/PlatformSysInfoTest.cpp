@@ -90,6 +90,13 @@ TEST_F(PlatformSysInfoTest, StartsAKnownToolFoundOnThePath) {
 }
 
 TEST_F(PlatformSysInfoTest, NoPathGivesTheMessage) {
+    // A desktop's own view is found without PATH; on such a machine the press would
+    // rightly start it, so there is nothing to check here.
+    for (const ToolCommand& view : desktopSysInfoViews) {
+        if (fs::exists(view.path)) {
+            GTEST_SKIP() << view.path << " is installed";
+        }
+    }
     PlatformSysInfo platform(messages);
     SysInfoLauncher& launcher = platform.launcher();
     unsetenv("PATH");
