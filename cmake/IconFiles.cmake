@@ -1,6 +1,6 @@
 # skarvel_icon_files(TARGET STEM stem SIZES size... [ICO_SIZES size...]): an INTERFACE
-# target that names one icon's files in the calling folder, for the layer that embeds
-# them and the packaging that installs them: the hand-drawn source STEM.svg (ICON_SVG),
+# target that names one icon's files in the calling folder, for the other folders that
+# embed, install or check them (its properties are their one way in): the hand-drawn source STEM.svg (ICON_SVG),
 # the PNGs STEM-SIZE.png rendered from it (ICON_SIZES, ICON_PNGS, in the same order)
 # and, with ICO_SIZES, the Windows icon STEM.ico (ICON_ICO, ICON_ICO_SIZES).
 #

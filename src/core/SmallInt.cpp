@@ -7,7 +7,7 @@
 namespace skarvel {
 
 SmallInt checkedAdd(SmallInt a, SmallInt b) {
-    // Promoted to int the sum cannot wrap, so the range check is exact.
+    // Widened to 64 bits the sum cannot wrap, so the range check is exact.
     return toSmallInt(std::int64_t{a} + std::int64_t{b});
 }
 

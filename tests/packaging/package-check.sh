@@ -7,8 +7,12 @@
 #
 # Usage: package-check.sh PACKAGE.deb
 #        package-check.sh --build BUILD_DIR   (packs BUILD_DIR with $CPACK, default cpack)
+# SKARVEL_APP_ID and SKARVEL_ICON_SIZES (the icon's sizes, space-separated) come from
+# the build, which sets both for the test.
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
+id="${SKARVEL_APP_ID:?the application id is not set}"
+read -r -a icon_sizes <<<"${SKARVEL_ICON_SIZES:?the icon sizes are not set}"
 
 scratch="$(mktemp -d)"
 pid=""
@@ -48,13 +52,15 @@ apt-get install --simulate --no-install-recommends "$(realpath "$deb")" >"$scrat
 
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
-id=org.skarvel.Skarvel
 program=usr/games/skarvel
 doc=usr/share/doc/skarvel
 manual=usr/share/man/man6/skarvel.6.gz
+pngs=()
+for size in "${icon_sizes[@]}"; do
+    pngs+=("usr/share/icons/hicolor/${size}x$size/apps/$id.png")
+done
 for file in $program usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
-    usr/share/icons/hicolor/16x16/apps/$id.png usr/share/icons/hicolor/32x32/apps/$id.png \
-    usr/share/icons/hicolor/64x64/apps/$id.png usr/share/icons/hicolor/scalable/apps/$id.svg \
+    "${pngs[@]}" usr/share/icons/hicolor/scalable/apps/$id.svg \
     $doc/copyright $doc/changelog.gz $manual; do
     [ -s "$root/$file" ] || fail "the package has no $file"
 done
@@ -67,8 +73,10 @@ zcat "$root/$doc/changelog.gz" >"$scratch/changelog"
 LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$root/$manual" \
     2>"$scratch/man.log" >/dev/null || fail "man cannot format $manual"
 [ ! -s "$scratch/man.log" ] || { cat "$scratch/man.log"; fail "man warns about $manual"; }
-file "$root/usr/share/icons/hicolor/16x16/apps/$id.png" | grep -q '16 x 16' || fail "16x16 icon size"
-file "$root/usr/share/icons/hicolor/32x32/apps/$id.png" | grep -q '32 x 32' || fail "32x32 icon size"
+for size in "${icon_sizes[@]}"; do
+    file "$root/usr/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "$size x $size" ||
+        fail "${size}x$size icon size"
+done
 grep -q "^Icon=$id$" "$root/usr/share/applications/$id.desktop" || fail "the entry names another icon"
 grep -q '^Exec=skarvel$' "$root/usr/share/applications/$id.desktop" || fail "the entry starts another program"
 desktop-file-validate "$root/usr/share/applications/$id.desktop"

@@ -17,8 +17,8 @@ AboutIdentity AboutIdentity::fromBuild() {
         identity::versionMajor, identity::versionMinor, identity::versionRevision);
 }
 
-AboutIdentity::AboutIdentity(QString applicationTitle, SmallInt major, SmallInt minor,
-                             SmallInt revision)
+AboutIdentity::AboutIdentity(QString applicationTitle, std::int16_t major, std::int16_t minor,
+                             std::int16_t revision)
     : appTitle(std::move(applicationTitle))
     , versionMajor(major)
     , versionMinor(minor)

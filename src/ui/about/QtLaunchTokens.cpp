@@ -5,9 +5,19 @@
 #include <unistd.h>
 
 namespace skarvel {
+namespace {
+
+// Only X11 takes a token that needs the user's input time; elsewhere nothing is watched.
+bool platformUsesTokens() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+} // namespace
 
 QtLaunchTokens::QtLaunchTokens() {
-    QGuiApplication::instance()->installEventFilter(this);
+    if (platformUsesTokens()) {
+        QGuiApplication::instance()->installEventFilter(this);
+    }
 }
 
 bool QtLaunchTokens::eventFilter(QObject* /*watched*/, QEvent* event) {
@@ -27,7 +37,7 @@ bool QtLaunchTokens::eventFilter(QObject* /*watched*/, QEvent* event) {
 }
 
 std::vector<std::string> QtLaunchTokens::environmentForStart() {
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || !sawInput) {
+    if (!platformUsesTokens() || !sawInput) {
         return {};
     }
     // Unique per start: this process, a count, and the time after "_TIME" as the

@@ -16,7 +16,7 @@ class QtLaunchTokens : public QObject, public LaunchTokens {
     Q_OBJECT
 
 public:
-    // Watches the application's input from now on; needs the QGuiApplication.
+    // On X11 watches the application's input from now on; needs the QGuiApplication.
     QtLaunchTokens();
 
     std::vector<std::string> environmentForStart() override;

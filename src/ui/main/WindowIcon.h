@@ -1,8 +1,9 @@
 #pragma once
 
+#include "WindowIconSizes.h"
+
 #include <QIcon>
 #include <QImage>
-#include <array>
 
 namespace skarvel {
 
@@ -10,7 +11,7 @@ namespace skarvel {
 // a window frame, a task bar or a dense screen asks for.
 class WindowIcon {
 public:
-    static constexpr std::array<int, 3> sizes{16, 32, 64};
+    static constexpr auto sizes = windowIconSizes;
 
     // The embedded image of size x size pixels, one of sizes; a null image for any other.
     static QImage image(int size);

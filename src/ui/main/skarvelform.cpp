@@ -19,15 +19,19 @@
 #include <QPushButton>
 #include <exception>
 #include <limits>
+#include <string_view>
 
 namespace skarvel {
 namespace {
 
 constexpr const MainWindowLayout& design = mainWindowLayout;
 
+QString fromIdentity(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString applicationTitle() {
-    return QString::fromUtf8(identity::title.data(),
-                             static_cast<qsizetype>(identity::title.size()));
+    return fromIdentity(identity::title);
 }
 
 QString rowName(const char* name, std::size_t row) {
@@ -189,10 +193,9 @@ void skarvelform::createFooter() {
     // substitute whatever it likes and load a second family.
     lblRoll->setFont(rollFont(font()));
 
-    Label8 = label(this, "Label8", QStringLiteral("\u00A9 2026 The Skarvel developers"),
-                   design.Label8, Qt::AlignLeft);
-    Label9 =
-        label(this, "Label9", QStringLiteral("https://skarvel.org"), design.Label9, Qt::AlignLeft);
+    Label8 = label(this, "Label8", fromIdentity(identity::copyrightNotice), design.Label8,
+                   Qt::AlignLeft);
+    Label9 = label(this, "Label9", fromIdentity(identity::homepage), design.Label9, Qt::AlignLeft);
     applyLinkColour();
 
     cmdInfo = button(this, QStringLiteral("cmdInfo"), QStringLiteral("Info"), design.cmdInfo);

@@ -5,6 +5,7 @@
 #include "frmAbout.h"
 
 #include <QLabel>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <stdexcept>
@@ -14,9 +15,9 @@ namespace {
 
 struct IdentityCase {
     const char* title;
-    SmallInt major;
-    SmallInt minor;
-    SmallInt revision;
+    std::int16_t major;
+    std::int16_t minor;
+    std::int16_t revision;
     const char* caption;
     const char* version;
 };

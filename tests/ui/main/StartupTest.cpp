@@ -1,3 +1,4 @@
+#include "ApplicationIdentity.h"
 #include "MainWindowFixture.h"
 
 #include <QAbstractButton>
@@ -51,9 +52,11 @@ TEST_F(StartupTest, EveryFixedTextIsTheDesignText) {
         {"Frame1", "Roll Result"},
         {"lblRoll", "0"},
         {"cmdInfo", "Info"},
+        {"Label8", identity::copyrightNotice.data()},
+        {"Label9", identity::homepage.data()},
     };
     for (const auto& [name, text] : expected) {
-        EXPECT_EQ(shownText(find(QLatin1String(name))), QLatin1String(text)) << name;
+        EXPECT_EQ(shownText(find(QLatin1String(name))), QString::fromUtf8(text)) << name;
     }
     for (int row = 0; row < 8; ++row) {
         EXPECT_EQ(find<QLineEdit>("txtcharname", row)->text(),

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Runs the launcher's Windows layer under Wine against Wine's real registry and
-# file system. Usage: wine-suite.sh BUILD_DIR (the windows build folder).
+# file system. Usage: wine-suite.sh BUILD_DIR PROBE RECORDER (the windows build folder,
+# whose Wine prefix it uses, and the two programs).
 # Each case writes the two registry locations with `wine reg add`, lays out
 # program files, runs the probe and checks what it printed and which program
 # file actually ran (the recorder logs its own path and command line).
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
-programs="$build/tests/ui/about/sysinfo/wine"
-probe="$programs/SysInfoWineProbe.exe"
-recorder="$programs/Recorder.exe"
+probe=$(realpath "$2")
+recorder=$(realpath "$3")
 
 export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG=-all
