@@ -4,7 +4,7 @@
 # A crash, sanitizer report, leak, timeout or reference mismatch fails the stage; the
 # input that caused it is kept in build/fuzz/artifacts.
 #
-# SKARVEL_FUZZ_SECONDS: time per target (default 30; the README says why that is enough);
+# SKARVEL_FUZZ_SECONDS: time per target (default 30; docs/fuzzing.md says why that is enough);
 # 0 only replays the seed corpora.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
