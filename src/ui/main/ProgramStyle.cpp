@@ -39,9 +39,8 @@ ProgramStyle::ProgramStyle()
 void ProgramStyle::install() {
     auto* style = new ProgramStyle;
     QApplication::setStyle(style);
-    // The application owns its style and deletes it when another replaces it. Queued, ours
-    // returns once that change is done and before the windows repaint, whose updates Qt
-    // posts at low priority.
+    // The application owns its style and deletes it when another replaces it; ours comes
+    // back once that replacement has finished.
     QObject::connect(style, &QObject::destroyed, qApp, &ProgramStyle::install,
                      Qt::QueuedConnection);
 }
