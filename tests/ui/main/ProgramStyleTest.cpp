@@ -1,0 +1,48 @@
+#include "ProgramStyle.h"
+
+#include "SkarvelProgram.h"
+#include "skarvelform.h"
+
+#include <QGroupBox>
+#include <QStyleFactory>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace skarvel {
+namespace {
+
+TEST(ProgramStyleTest, TheProgramKeepsItsCompactStyleWhenAThemeReplacesIt) {
+    SkarvelProgram program;
+    const auto* style = dynamic_cast<const ProgramStyle*>(program.window().style());
+    ASSERT_NE(style, nullptr);
+    const bool windows = QSysInfo::productType() == QLatin1String("windows");
+    EXPECT_EQ(style->baseStyle()->name(), QLatin1String(windows ? "windowsvista" : "fusion"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("windows")));
+    QCoreApplication::processEvents();
+    EXPECT_NE(dynamic_cast<const ProgramStyle*>(program.window().style()), nullptr);
+}
+
+// Drawn without Fusion's image, the group-box frame matches it within a few levels.
+TEST(ProgramStyleTest, GroupBoxFrameLooksLikeFusions) {
+    ProgramStyle ours;
+    if (ours.baseStyle()->name() != QLatin1String("fusion")) {
+        GTEST_SKIP() << "the native style draws its own frame";
+    }
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+    for (const QString& caption : {QStringLiteral("Options"), QString()}) {
+        QGroupBox box(caption);
+        box.resize(120, 60);
+        box.setStyle(fusion.get());
+        const QImage expected = box.grab().toImage();
+        box.setStyle(&ours);
+        const QImage drawn = box.grab().toImage();
+        for (int at = 0; at < 120 * 60; ++at) {
+            const QPoint pixel(at % 120, at / 120);
+            const int difference = qGray(expected.pixel(pixel)) - qGray(drawn.pixel(pixel));
+            ASSERT_LE(std::abs(difference), 7) << pixel.x() << ", " << pixel.y();
+        }
+    }
+}
+
+} // namespace
+} // namespace skarvel
