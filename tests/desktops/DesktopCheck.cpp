@@ -47,14 +47,14 @@ double contrast(const QColor& a, const QColor& b) {
 
 // What lies behind a text: the drawing widget's own panel where it paints one (buttons,
 // fields), else that of the nearest container that fills its background, up to the window.
-QColor background(const QWidget* widget) {
+QColor background(const QWidget* widget, QPalette::ColorGroup group) {
     const QWidget* filled = widget;
     while (!filled->isWindow() && !filled->autoFillBackground() &&
            qobject_cast<const QAbstractButton*>(filled) == nullptr &&
            qobject_cast<const QLineEdit*>(filled) == nullptr) {
         filled = filled->parentWidget();
     }
-    return filled->palette().color(filled->backgroundRole());
+    return filled->palette().color(group, filled->backgroundRole());
 }
 
 int widthOf(const Fit& fit) {
@@ -102,13 +102,17 @@ int check(const QWidget& window, const QMap<QString, int>& baseline, QTextStream
                           .arg(width)
                           .arg(baseline.value(fit.where, -1)));
         }
-        const QColor text = fit.drawnBy->palette().color(fit.drawnBy->foregroundRole());
-        const QColor behind = background(fit.drawnBy);
-        const double least = fit.where == QStringLiteral("Label9") ? 3.0 : 4.5;
-        if (const double ratio = contrast(text, behind); ratio < least) {
-            fail(fit, QStringLiteral("%1 on %2 reads at %3 : 1")
-                          .arg(text.name(), behind.name())
-                          .arg(ratio, 0, 'f', 2));
+        // In the window that has the keyboard and in the other one alike.
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            const QColor text = fit.drawnBy->palette().color(group, fit.drawnBy->foregroundRole());
+            const QColor behind = background(fit.drawnBy, group);
+            const double least = fit.where == QStringLiteral("Label9") ? 3.0 : 4.5;
+            if (const double ratio = contrast(text, behind); ratio < least) {
+                fail(fit, QStringLiteral("%1 on %2 reads at %3 : 1 %4")
+                              .arg(text.name(), behind.name())
+                              .arg(ratio, 0, 'f', 2)
+                              .arg(group == QPalette::Active ? "active" : "inactive"));
+            }
         }
     }
     return failures;
@@ -162,10 +166,11 @@ int main(int argc, char** argv) {
     if (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) {
         style = proxy->baseStyle(); // a theme's wrapper around the style it chose
     }
-    std::printf("%s: style %s, font %s %g pt, %g dpi, device pixel ratio %g\n", qPrintable(row),
-                qPrintable(style->name()), qPrintable(QFontInfo(font).family()),
-                QFontInfo(font).pointSizeF(), window.screen()->logicalDotsPerInch(),
-                window.devicePixelRatioF());
+    const QFontInfo roll(window.findChild<QLabel*>(QStringLiteral("lblRoll"))->font());
+    std::printf("%s: style %s, font %s %g pt, roll %s %g pt, %g dpi, device pixel ratio %g\n",
+                qPrintable(row), qPrintable(style->name()), qPrintable(QFontInfo(font).family()),
+                QFontInfo(font).pointSizeF(), qPrintable(roll.family()), roll.pointSizeF(),
+                window.screen()->logicalDotsPerInch(), window.devicePixelRatioF());
     QFile widthFile(out + row + QStringLiteral(".widths"));
     if (!widthFile.open(QIODevice::WriteOnly | QIODevice::Text)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(widthFile.fileName()));
