@@ -10,6 +10,8 @@ packages=(
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    # the two windows' stacking under a real window manager
+    openbox x11-utils
     # sanitizers and fuzzing, and the format check
     clang libclang-rt-14-dev clang-format git
     # leak and heap checks of the memory probe, by hand

@@ -1,5 +1,7 @@
 #include "QtMessageDisplay.h"
 
+#include "InterfaceFont.h"
+
 #include <QMessageBox>
 
 namespace skarvel {
@@ -10,6 +12,7 @@ void QtMessageDisplay::show(const std::string& text, const std::string& caption)
                     QString::fromStdString(text), QMessageBox::Ok);
     box.setObjectName(QStringLiteral("sysInfoMessage"));
     box.setWindowModality(Qt::ApplicationModal);
+    box.setFont(interfaceFont());
     box.exec();
 }
 

@@ -1,9 +1,12 @@
 #include "frmAbout.h"
 
+#include "Contrast.h"
 #include "EmbeddedPng.h"
+#include "InterfaceFont.h"
 #include "SysInfoLauncher.h"
 #include "TwipRect.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -87,6 +90,19 @@ const QString disclaimerText;
 
 constexpr QSize iconSize(32, 32);
 
+// The labels' own text colour, an explicit black rather than the scheme's text colour.
+const QColor black(0, 0, 0);
+
+// A dialog-type window without a parent is made transient for the program's client leader
+// on X11, and window managers then keep it above the main window. A plain window has no
+// owner; on Windows a dialog without a parent has none either, and keeps the dialog frame
+// that carries no icon.
+#ifdef Q_OS_WIN
+constexpr Qt::WindowType ownerlessType = Qt::Dialog;
+#else
+constexpr Qt::WindowType ownerlessType = Qt::Window;
+#endif
+
 // The picture drawn ahead of time at 1x and 2x; other densities scale the nearer one.
 QPixmap iconPixmap(qreal devicePixelRatio) {
     QIcon icon;
@@ -97,17 +113,20 @@ QPixmap iconPixmap(qreal devicePixelRatio) {
     return icon.pixmap(iconSize, devicePixelRatio);
 }
 
-QLabel* makeLabel(QWidget* parent, Row row, const QString& text, const QColor& colour) {
+QLabel* makeLabel(QWidget* parent, Row row, const QString& text) {
     auto* label = new QLabel(text, parent);
     place(label, row);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     // Top-aligned in a fixed box: what does not fit below is cut off, never scrolled.
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void setTextColour(QLabel* label, const QColor& colour) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    return label;
 }
 
 QFrame* makeLine(QWidget* parent, Row row, const QColor& colour) {
@@ -124,7 +143,7 @@ QFrame* makeLine(QWidget* parent, Row row, const QColor& colour) {
 } // namespace
 
 frmAbout::frmAbout(SysInfoLauncher& sysInfoLauncher, AboutIdentity shownIdentity)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+    : QDialog(nullptr, ownerlessType | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , launcher(sysInfoLauncher)
     , appIdentity(std::move(shownIdentity)) {
@@ -132,8 +151,9 @@ frmAbout::frmAbout(SysInfoLauncher& sysInfoLauncher, AboutIdentity shownIdentity
     setFixedSize(pixelsOf(Row::window).size());
     setWindowTitle(storedCaption);
     setModal(false);
-
-    const QColor black(0, 0, 0);
+    // Its own font, which a theme's later application font does not replace: the layout
+    // is fixed.
+    setFont(interfaceFont());
 
     picIcon = new QLabel(this);
     place(picIcon, Row::picIcon);
@@ -150,12 +170,12 @@ frmAbout::frmAbout(SysInfoLauncher& sysInfoLauncher, AboutIdentity shownIdentity
     place(cmdSysInfo, Row::cmdSysInfo);
 
     Line1[1] = makeLine(this, Row::line1Grey, QColor(128, 128, 128));
-    lblDescription = makeLabel(this, Row::lblDescription, descriptionText, black);
-    lblTitle = makeLabel(this, Row::lblTitle, QStringLiteral("Application Title"), black);
+    lblDescription = makeLabel(this, Row::lblDescription, descriptionText);
+    lblTitle = makeLabel(this, Row::lblTitle, QStringLiteral("Application Title"));
     Line1[0] = makeLine(this, Row::line1White, QColor(255, 255, 255));
-    lblVersion = makeLabel(this, Row::lblVersion, QStringLiteral("Version"),
-                           palette().color(QPalette::ButtonText));
-    lblDisclaimer = makeLabel(this, Row::lblDisclaimer, disclaimerText, black);
+    lblVersion = makeLabel(this, Row::lblVersion, QStringLiteral("Version"));
+    lblDisclaimer = makeLabel(this, Row::lblDisclaimer, disclaimerText);
+    applyTextColours();
 
     // Only the two buttons take the focus; Tab does not stop on the picture or the labels.
     setTabOrder(cmdOK, cmdSysInfo);
@@ -164,6 +184,28 @@ frmAbout::frmAbout(SysInfoLauncher& sysInfoLauncher, AboutIdentity shownIdentity
     // just as OK does; the object itself stays for the next load.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+}
+
+void frmAbout::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        applyTextColours();
+    }
+}
+
+void frmAbout::applyTextColours() {
+    if (lblVersion == nullptr) {
+        return; // still being built; the constructor applies them once the labels exist
+    }
+    // Black stands wherever it reads (every light scheme); on a dark scheme it would
+    // vanish into the background, and the scheme's own text colour takes its place.
+    const QPalette& scheme = palette();
+    const QColor text = readableColour(black, scheme.color(QPalette::WindowText),
+                                       scheme.color(QPalette::Window), textContrast);
+    for (QLabel* label : {lblDescription, lblTitle, lblDisclaimer}) {
+        setTextColour(label, text);
+    }
+    setTextColour(lblVersion, scheme.color(QPalette::ButtonText));
 }
 
 void frmAbout::showAbout() {

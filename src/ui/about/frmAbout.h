@@ -36,20 +36,24 @@ signals:
     // Emitted once each time the window is loaded, after the load-time setup.
     void loaded();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void runLoadTimeSetup();
+    void applyTextColours();
 
     SysInfoLauncher& launcher;
     AboutIdentity appIdentity;
 
-    QLabel* picIcon;
-    QPushButton* cmdOK;
-    QPushButton* cmdSysInfo;
+    QLabel* picIcon = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdSysInfo = nullptr;
     std::array<QFrame*, 2> Line1{};
-    QLabel* lblDescription;
-    QLabel* lblTitle;
-    QLabel* lblVersion;
-    QLabel* lblDisclaimer;
+    QLabel* lblDescription = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblDisclaimer = nullptr;
 };
 
 } // namespace skarvel

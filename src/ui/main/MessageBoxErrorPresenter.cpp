@@ -1,5 +1,8 @@
 #include "MessageBoxErrorPresenter.h"
 
+#include "HeldKeyFilter.h"
+#include "InterfaceFont.h"
+
 namespace skarvel {
 
 void MessageBoxErrorPresenter::showError(QWidget* parent, const QString& caption,
@@ -16,6 +19,15 @@ std::unique_ptr<QMessageBox> MessageBoxErrorPresenter::createBox(QWidget* parent
     // which must never be read as markup.
     box->setTextFormat(Qt::PlainText);
     box->setWindowModality(Qt::ApplicationModal);
+    // The box is a window of its own, which does not inherit its parent's font.
+    box->setFont(interfaceFont());
+    // The box opens while the key that pressed Attack may still be held down: its repeats
+    // would press OK at once and close the box before it can be read.
+    auto* heldKeys = new HeldKeyFilter(box.get());
+    for (QWidget* control : box->findChildren<QWidget*>()) {
+        control->installEventFilter(heldKeys);
+    }
+    box->installEventFilter(heldKeys);
     return box;
 }
 

@@ -3,13 +3,16 @@
 #include "ApplicationIdentity.h"
 #include "AttackPass.h"
 #include "CommandButton.h"
+#include "Contrast.h"
 #include "EntryList.h"
 #include "ErrorPresenter.h"
 #include "HitMarker.h"
+#include "InterfaceFont.h"
 #include "MainWindowLayout.h"
 #include "WindowIcon.h"
 #include "frmAbout.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,16 +72,6 @@ QLineEdit* field(QWidget* container, const QString& name, const QString& text,
     return control;
 }
 
-// The roll in the interface font's family, which is already the design's face where the
-// system has it (Windows) and the window has loaded everywhere: naming a missing face
-// would have the font system substitute whatever it likes and load a second family.
-QFont rollFont(const QFont& interface) {
-    QFont font = interface;
-    font.setPointSize(24);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
 QPushButton* button(QWidget* container, const QString& name, const QString& caption,
                     const TwipRect& twips, int row = 0) {
     auto* control = place(new CommandButton(caption, container), name, twips, row);
@@ -97,6 +90,9 @@ skarvelform::skarvelform(UniformSource& generator, ErrorPresenter& presenter,
     , errorPresenter(presenter)
     , launcher(sysInfoLauncher) {
     setObjectName(QStringLiteral("skarvelform"));
+    // The window's own font, before any control exists: every control inherits it, and a
+    // theme's later application font does not replace it. The layout is fixed.
+    setFont(interfaceFont());
     setWindowTitle(applicationTitle());
     setWindowIcon(WindowIcon::icon());
     resize(design.client.toPixels().size());
@@ -188,14 +184,16 @@ void skarvelform::createOptions() {
 void skarvelform::createFooter() {
     Frame1 = frame(this, "Frame1", QStringLiteral("Roll Result"), design.Frame1);
     lblRoll = label(Frame1, "lblRoll", QString(), design.lblRoll, Qt::AlignHCenter);
-    lblRoll->setFont(rollFont(lblRoll->font()));
+    // In the interface font's family, which is already the design's face where the system
+    // has it and loaded everywhere: naming a missing face would have the font system
+    // substitute whatever it likes and load a second family.
+    lblRoll->setFont(rollFont(font()));
 
     Label8 = label(this, "Label8", QStringLiteral("\u00A9 2026 The Skarvel developers"),
                    design.Label8, Qt::AlignLeft);
     Label9 =
         label(this, "Label9", QStringLiteral("https://skarvel.org"), design.Label9, Qt::AlignLeft);
-    // A role rather than a fixed colour, so the label follows palette changes.
-    Label9->setForegroundRole(QPalette::Highlight);
+    applyLinkColour();
 
     cmdInfo = button(this, QStringLiteral("cmdInfo"), QStringLiteral("Info"), design.cmdInfo);
     cmdInfo->setAccessibleDescription(QStringLiteral("About Skarvel"));
@@ -239,6 +237,23 @@ void skarvelform::performAttack(SmallInt Index) {
 }
 
 skarvelform::~skarvelform() = default;
+
+void skarvelform::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && Label9 != nullptr) {
+        applyLinkColour();
+    }
+}
+
+void skarvelform::applyLinkColour() {
+    // The highlight colour where it reads against the window; some schemes (Breeze's light
+    // one among them) make it too pale for text, and the scheme's link colour stands in.
+    // Roles rather than fixed colours, so the label follows each scheme's own values.
+    const QPalette& scheme = palette();
+    const bool highlightReads = contrastRatio(scheme.color(QPalette::Highlight),
+                                              scheme.color(QPalette::Window)) >= linkContrast;
+    Label9->setForegroundRole(highlightReads ? QPalette::Highlight : QPalette::Link);
+}
 
 void skarvelform::showAbout() {
     if (!about) {

@@ -47,6 +47,9 @@ public:
     void setRollCaption(const std::string& caption) override;
     void setHitMarkerVisible(SmallInt characterRow, bool visible) override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createCharacters();
     void createCreatures();
@@ -55,6 +58,7 @@ private:
     void chainTabOrder();
     void selectStartEntries();
     void showAbout();
+    void applyLinkColour();
 
     UniformSource& uniformSource;
     ErrorPresenter& errorPresenter;

@@ -50,7 +50,12 @@ TEST_F(AboutLayoutTest, WindowIsAFixedDialogAtItsStoredPlace) {
     EXPECT_EQ(dialog.geometry().topLeft() - screenOrigin, QPoint(156, 129));
 
     const Qt::WindowFlags flags = dialog.windowFlags();
+#ifdef Q_OS_WIN
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
+#else
+    // A dialog-type window is always transient on X11, kept above the main window.
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window);
+#endif
     EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(dialog.isModal());
@@ -79,6 +84,26 @@ TEST_F(AboutLayoutTest, SeparatorIsEtchedGreyOverWhite) {
     EXPECT_EQ(image.pixelColor(377, 163), background);
     EXPECT_EQ(image.pixelColor(377, 164), background);
     EXPECT_EQ(image.pixelColor(190, 166), background);
+}
+
+// Black where it reads against the dialog (a light scheme), else the scheme's text colour.
+TEST_F(AboutLayoutTest, LabelsReadOnLightAndDarkSchemes) {
+    const QColor light(0xef, 0xf0, 0xf1), dark(0x20, 0x23, 0x26), pale(0xfc, 0xfc, 0xfc);
+    for (const auto& [window, text, expected] :
+         {std::tuple{light, dark, QColor(Qt::black)}, std::tuple{dark, pale, pale}}) {
+        QPalette scheme = dialog.palette();
+        scheme.setColor(QPalette::Window, window);
+        scheme.setColor(QPalette::WindowText, text);
+        scheme.setColor(QPalette::ButtonText, text);
+        dialog.setPalette(scheme);
+        for (const char* name : {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"}) {
+            const QColor shown =
+                findControl<QLabel>(dialog, name).palette().color(QPalette::WindowText);
+            EXPECT_EQ(shown,
+                      QString::fromLatin1(name) == QStringLiteral("lblVersion") ? text : expected)
+                << name << " on " << window.name().toStdString();
+        }
+    }
 }
 
 TEST_F(AboutLayoutTest, IconIsA32PixelImageInASunkenBox) {

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QWheelEvent>
 
 namespace skarvel::test {
 namespace {
@@ -82,6 +83,19 @@ TEST_F(EntryListTest, UndoAfterAChoiceBringsTheChoiceBack) {
     QTest::keyClick(dieList, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(dieList->currentText(), QStringLiteral("d8"));
     EXPECT_EQ(window.selectedDieSize(), 8);
+}
+
+TEST_F(EntryListTest, TheWheelChangesOnlyAFocusedList) {
+    for (const bool focused : {true, false}) {
+        dieList->setCurrentIndex(5);
+        (focused ? static_cast<QWidget*>(dieList) : find("txtbonus", 0))->setFocus();
+        const QPointF at = dieList->rect().center();
+        QWheelEvent wheel(at, dieList->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(dieList, &wheel);
+        EXPECT_EQ(dieList->currentIndex(), focused ? 6 : 5) << "focused " << focused;
+        EXPECT_EQ(wheel.isAccepted(), focused); // else on to the parent
+    }
 }
 
 TEST_F(EntryListTest, ChoosingFromTheDropDownSelectsAgain) {

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 #include "TextRoom.h"
 
+#include <QApplication>
 #include <limits>
 
 namespace skarvel::test {
@@ -35,6 +36,22 @@ TEST_F(FontFitTest, EveryTextFitsItsBox) {
     if (tightest != nullptr) {
         RecordProperty("tightest",
                        tightest->where.toStdString() + ", spare px " + std::to_string(leastSpare));
+    }
+}
+
+// As a platform theme (qt6ct) does after start-up, setting every attribute it can.
+TEST_F(FontFitTest, ALaterApplicationFontChangesNoText) {
+    const auto before = everyText();
+    const QFont design = QApplication::font();
+    QFont theme(QStringLiteral("DejaVu Sans"), 11, QFont::Bold, true);
+    theme.setStyleName(QStringLiteral("Book"));
+    theme.setLetterSpacing(QFont::PercentageSpacing, 120);
+    QApplication::setFont(theme);
+    const auto after = everyText();
+    QApplication::setFont(design);
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        EXPECT_EQ(after[i].font, before[i].font) << after[i].where.toStdString();
     }
 }
 

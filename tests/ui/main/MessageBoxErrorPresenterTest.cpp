@@ -1,6 +1,9 @@
 #include "MessageBoxErrorPresenter.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace skarvel::test {
@@ -17,6 +20,22 @@ TEST(MessageBoxErrorPresenterTest, OneOkButtonCaptionAndThePlainMessage) {
     EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
     EXPECT_EQ(box->buttons().size(), 1);
     EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+}
+
+// The key that pressed Attack may still be held when the box opens: its repeats must not
+// close the box, a fresh press must.
+TEST(MessageBoxErrorPresenterTest, OnlyAFreshPressClosesTheBox) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        const auto box = MessageBoxErrorPresenter::createBox(nullptr, QStringLiteral("Skarvel"),
+                                                             QStringLiteral("message"));
+        box->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+        EXPECT_TRUE(box->isVisible()) << "repeat of key " << key;
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_FALSE(box->isVisible()) << "press of key " << key;
+    }
 }
 
 } // namespace

@@ -162,6 +162,20 @@ TEST_F(StartupTest, WebAddressIsDrawnInTheHighlightColour) {
     EXPECT_GT(strongest, 0.6);
 }
 
+// Where the highlight is too pale to read on the window (Breeze's light scheme), the
+// scheme's link colour stands in; a darker highlight stays.
+TEST_F(StartupTest, WebAddressTakesTheLinkColourWhereTheHighlightDoesNotRead) {
+    for (const auto& [highlight, role] :
+         {std::pair{QColor(0x3d, 0xae, 0xe9), QPalette::Link},
+          std::pair{QColor(0x30, 0x8c, 0xc6), QPalette::Highlight}}) {
+        QPalette scheme = window.palette();
+        scheme.setColor(QPalette::Window, QColor(0xef, 0xf0, 0xf1));
+        scheme.setColor(QPalette::Highlight, highlight);
+        window.setPalette(scheme);
+        EXPECT_EQ(find<QLabel>(QStringLiteral("Label9"))->foregroundRole(), role);
+    }
+}
+
 TEST_F(StartupTest, WindowIconComesInEverySize) {
     const QList<QSize> sizes = window.windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+namespace skarvel {
+
+// Swallows the repeated presses of a held key in the objects it watches, so that only a
+// key's first press acts there: a key held since before a box opened cannot close it.
+class HeldKeyFilter : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace skarvel
