@@ -61,7 +61,7 @@ for setting in "96 1" "144 1.5"; do
         eval "$(xdotool getwindowgeometry --shell "$id")"
         xdotool mousemove $((X + 356 * dpi / 96)) $((Y + 348 * dpi / 96)) click 1
         sleep 1.5
-        import -window root "$out/$row-installed.png"
+        import -window root png:- | convert - -trim +repage "$out/$row-installed.png"
         echo "$row: the installed program's windows in $out/$row-installed.png"
     else
         echo "FAIL $row: the installed program showed no window"
