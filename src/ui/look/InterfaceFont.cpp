@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QString>
+#include <QStringList>
 
 namespace skarvel {
 namespace {
