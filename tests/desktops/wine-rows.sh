@@ -21,7 +21,7 @@ folder='C:\Program Files\Skarvel'
 installed="$WINEPREFIX/drive_c/Program Files/Skarvel"
 
 exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 exec 3>&-
 trap 'timeout 30 wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
@@ -58,10 +58,15 @@ for setting in "96 1" "144 1.5"; do
         sleep 0.25
     done
     if [ -n "$id" ]; then
+        # Beside the About dialog's fixed place rather than under it, for the picture.
+        xdotool windowmove "$id" $((560 * dpi / 96)) 0
+        sleep 0.5
         eval "$(xdotool getwindowgeometry --shell "$id")"
         xdotool mousemove $((X + 356 * dpi / 96)) $((Y + 348 * dpi / 96)) click 1
         sleep 1.5
-        import -window root png:- | convert - -trim +repage "$out/$row-installed.png"
+        # The empty screen around the windows made transparent, and cut away.
+        import -window root png:- | convert - -alpha set -bordercolor black -border 1 \
+            -fill none -draw 'color 0,0 floodfill' -shave 1x1 -trim +repage "$out/$row-installed.png"
         echo "$row: the installed program's windows in $out/$row-installed.png"
     else
         echo "FAIL $row: the installed program showed no window"
