@@ -13,6 +13,9 @@ EntryList::EntryList(QWidget* parent)
     // first use instead, the same as it would have been.
     setLineEdit(new QLineEdit(this));
     setInsertPolicy(QComboBox::NoInsert);
+    // Typed text is never completed. This also frees the completer that setLineEdit made:
+    // the text part owns it and deletes it when it is taken away, so it must not be
+    // deleted here as well.
     setCompleter(nullptr);
     // The combo box itself listens to its text part: on Enter it may insert the text,
     // and when editing finishes (Enter or focus leaving) it selects the entry whose

@@ -2,7 +2,7 @@
 
 #include "ApplicationIdentity.h"
 #include "InterfaceFont.h"
-#include "StyleImages.h"
+#include "ProgramStyle.h"
 #include "skarvelform.h"
 
 #include <QApplication>
@@ -14,7 +14,7 @@ SkarvelProgram::SkarvelProgram() {
         identity::desktopId.data(), static_cast<qsizetype>(identity::desktopId.size())));
     // Before any window exists, so that every window is built with it.
     QApplication::setFont(interfaceFont());
-    preloadStyleImages();
+    ProgramStyle::install();
     mainWindow = std::make_unique<skarvelform>(generator, presenter, sysInfo.launcher());
 }
 

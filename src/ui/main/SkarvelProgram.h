@@ -21,7 +21,8 @@ class skarvelform;
 //   program.window().show();
 class SkarvelProgram {
 public:
-    // Needs the QApplication; sets its font and desktop entry before building the window.
+    // Needs the QApplication; sets its style, font and desktop entry before building the
+    // window.
     SkarvelProgram();
     ~SkarvelProgram();
     SkarvelProgram(const SkarvelProgram&) = delete;

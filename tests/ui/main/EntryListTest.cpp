@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWheelEvent>
@@ -108,6 +109,8 @@ TEST_F(EntryListTest, ChoosingFromTheDropDownSelectsAgain) {
     EXPECT_EQ(dieList->currentIndex(), 2);
     EXPECT_EQ(dieList->currentText(), QStringLiteral("d8"));
     EXPECT_EQ(window.selectedDieSize(), 8);
+    // Nothing completes: the completer Qt makes for a text part is gone, not just detached.
+    EXPECT_TRUE(window.findChildren<QCompleter*>().isEmpty());
 }
 
 } // namespace
