@@ -1,3 +1,4 @@
+#include "Contrast.h"
 #include "OpenAboutDialog.h"
 #include "SkarvelProgram.h"
 #include "TextRoom.h"
@@ -17,7 +18,6 @@
 #include <QTextStream>
 #include <QTimer>
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -30,21 +30,6 @@ void settle(int milliseconds) {
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-// WCAG 2 relative luminance of an sRGB colour.
-double luminance(const QColor& colour) {
-    const auto linear = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // What lies behind a text: the drawing widget's own panel where it paints one (buttons,
@@ -112,7 +97,7 @@ int check(const QWidget& window, const QMap<QString, int>& baseline, QTextStream
             const QColor text = fit.drawnBy->palette().color(group, fit.drawnBy->foregroundRole());
             const QColor behind = background(fit.drawnBy, group);
             const double least = fit.where == QStringLiteral("Label9") ? 3.0 : 4.5;
-            if (const double ratio = contrast(text, behind); ratio < least) {
+            if (const double ratio = skarvel::contrastRatio(text, behind); ratio < least) {
                 fail(fit, QStringLiteral("%1 on %2 reads at %3 : 1 %4")
                               .arg(text.name(), behind.name())
                               .arg(ratio, 0, 'f', 2)

@@ -75,4 +75,5 @@ for setting in "96 1" "144 1.5"; do
     w taskkill /im skarvel.exe >/dev/null || true
     timeout 60 wineserver -w || true
 done
+echo "Wine rows: $failed failed, $SECONDS s"
 exit $((failed > 0))
