@@ -48,7 +48,10 @@ for setting in "96 1" "144 1.5"; do
     w "$folder\\${check##*/}" "$row" "Z:$out" "${baseline[@]}" | tee "$work/$row.log" ||
         failed=$((failed + 1))
     # The row's own scale reached the program.
-    grep -q "device pixel ratio $ratio\$" "$work/$row.log" || { echo "FAIL $row: not drawn at $dpi dpi"; failed=$((failed + 1)); }
+    if ! grep -q "device pixel ratio $ratio\$" "$work/$row.log"; then
+        echo "FAIL $row: not drawn at $dpi dpi"
+        failed=$((failed + 1))
+    fi
 
     # The installed program as a user starts it; Info sits at (356, 348) at 96 dpi.
     w "$folder\\skarvel.exe" &
@@ -66,7 +69,8 @@ for setting in "96 1" "144 1.5"; do
         sleep 1.5
         # The empty screen around the windows made transparent, and cut away.
         import -window root png:- | convert - -alpha set -bordercolor black -border 1 \
-            -fill none -draw 'color 0,0 floodfill' -shave 1x1 -trim +repage "$out/$row-installed.png"
+            -fill none -draw 'color 0,0 floodfill' -shave 1x1 -trim +repage \
+            "$out/$row-installed.png"
         echo "$row: the installed program's windows in $out/$row-installed.png"
     else
         echo "FAIL $row: the installed program showed no window"
