@@ -22,6 +22,9 @@ packages=(
     nsis xdotool imagemagick
     # desktop integration checks
     desktop-file-utils appstream
+    # the desktop matrix: Qt's platform themes of qt6ct and GTK 3, the settings' face, and
+    # Windows' raster MS Sans Serif for the Wine rows
+    qt6ct qt6-gtk-platformtheme fonts-dejavu-core fonts-wine
     # the Debian package: dependency list, unpacking and checking, Debian's own checker
     # and the manual page's formatter
     dpkg-dev file lintian man-db
