@@ -14,22 +14,10 @@ work="$out/wine"
 rm -rf "$work"
 mkdir -p "$work/home"
 export HOME="$work/home"
-export WINEPREFIX="$work/prefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 folder='C:\Program Files\Skarvel'
+source "$(dirname "${BASH_SOURCE[0]}")/../wine-desktop.sh"
+wine_desktop "$work" 1600x900
 installed="$WINEPREFIX/drive_c/Program Files/Skarvel"
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1600x900x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-exec 3>&-
-trap 'timeout 30 wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-
-w() { timeout 120 wine "$@" 2>/dev/null | tr -d '\r'; }
-timeout 300 wineboot -i >/dev/null 2>&1
 "${CMAKE:-cmake}" --install "$build" --prefix "$installed" >/dev/null
 cp "$check" "$installed/"
 cp /usr/share/wine/fonts/sserife.fon "$WINEPREFIX/drive_c/windows/Fonts/"

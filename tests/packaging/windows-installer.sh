@@ -24,22 +24,9 @@ installer="$build/package/$name-$version-win64.exe"
 
 rm -rf "$work"
 mkdir -p "$work"
-export WINEPREFIX="$work/prefix"
-export WINEDEBUG=-all
-# No Mono or Gecko install prompts, and no menu entries on this machine's own desktop for
-# the shortcuts the installer makes.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "${BASH_SOURCE[0]}")/../wine-desktop.sh"
+wine_desktop "$work" 1024x768
 drive="$WINEPREFIX/drive_c"
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-exec 3>&-
-trap 'timeout 30 wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-
-timeout 300 wineboot -i >/dev/null 2>&1
 echo "fresh prefix after $((SECONDS - started)) s"
 
 failures=0
@@ -54,7 +41,6 @@ check() { # check NAME EXPECTED ACTUAL
         import -window root "$work/failure-$checks.png" 2>/dev/null || true
     fi
 }
-w() { timeout 120 wine "$@" 2>/dev/null | tr -d '\r'; }
 unix_path() { # C:\a\b -> the prefix's file
     local p=${1#C:\\}
     echo "$drive/${p//\\//}"
