@@ -1,5 +1,6 @@
 #include "QtMessageDisplay.h"
 
+#include "HeldKeyFilter.h"
 #include "InterfaceFont.h"
 
 #include <QMessageBox>
@@ -13,6 +14,9 @@ void QtMessageDisplay::show(const std::string& text, const std::string& caption)
     box.setObjectName(QStringLiteral("sysInfoMessage"));
     box.setWindowModality(Qt::ApplicationModal);
     box.setFont(interfaceFont());
+    // Opened by a press of System Info whose key may still be held: its repeats would
+    // close the box at once and press the button again.
+    HeldKeyFilter::watch(box);
     box.exec();
 }
 

@@ -23,11 +23,7 @@ std::unique_ptr<QMessageBox> MessageBoxErrorPresenter::createBox(QWidget* parent
     box->setFont(interfaceFont());
     // The box opens while the key that pressed Attack may still be held down: its repeats
     // would press OK at once and close the box before it can be read.
-    auto* heldKeys = new HeldKeyFilter(box.get());
-    for (QWidget* control : box->findChildren<QWidget*>()) {
-        control->installEventFilter(heldKeys);
-    }
-    box->installEventFilter(heldKeys);
+    HeldKeyFilter::watch(*box);
     return box;
 }
 

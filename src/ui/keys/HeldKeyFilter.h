@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+class QWidget;
+
 namespace skarvel {
 
 // Swallows the repeated presses of a held key in the objects it watches, so that only a
@@ -11,6 +13,9 @@ class HeldKeyFilter : public QObject {
 
 public:
     using QObject::QObject;
+
+    // Watches a window and every control it holds now; the filter belongs to the window.
+    static void watch(QWidget& window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
