@@ -36,12 +36,13 @@ double linear(int channel) {
     return linearLight[static_cast<std::size_t>(channel)];
 }
 
-} // namespace
-
+// Relative luminance: 0 for black, 1 for white.
 double relativeLuminance(const QColor& colour) {
     const QColor rgb = colour.toRgb();
     return 0.2126 * linear(rgb.red()) + 0.7152 * linear(rgb.green()) + 0.0722 * linear(rgb.blue());
 }
+
+} // namespace
 
 double contrastRatio(const QColor& first, const QColor& second) {
     const double a = relativeLuminance(first);

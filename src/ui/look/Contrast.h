@@ -11,9 +11,6 @@ inline constexpr double textContrast = 4.5;
 // Least contrast of a link against its background, which its colour alone sets apart.
 inline constexpr double linkContrast = 3.0;
 
-// Relative luminance: 0 for black, 1 for white.
-double relativeLuminance(const QColor& colour);
-
 // From 1 (equal luminance) to 21 (black and white), the same in either order.
 double contrastRatio(const QColor& first, const QColor& second);
 

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 TEST(ProgramStyleTest, TheProgramKeepsItsCompactStyleWhenAThemeReplacesIt) {
@@ -45,4 +45,4 @@ TEST(ProgramStyleTest, GroupBoxFrameLooksLikeFusions) {
 }
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test
