@@ -1,8 +1,9 @@
-# skarvel_icon_files(TARGET STEM stem SIZES size... [ICO_SIZES size...]): an INTERFACE
-# target that names one icon's files in the calling folder, for the other folders that
-# embed, install or check them (its properties are their one way in): the hand-drawn source STEM.svg (ICON_SVG),
-# the PNGs STEM-SIZE.png rendered from it (ICON_SIZES, ICON_PNGS, in the same order)
-# and, with ICO_SIZES, the Windows icon STEM.ico (ICON_ICO, ICON_ICO_SIZES).
+# skarvel_icon_files(TARGET STEM stem SIZES size... [ICO_SIZES size...]): names one icon's
+# files in the calling folder as properties of TARGET, the library that embeds the icon, for
+# the other folders that embed, install or check them (the properties are their one way in):
+# the hand-drawn source STEM.svg (ICON_SVG), the PNGs STEM-SIZE.png rendered from it
+# (ICON_SIZES, ICON_PNGS, in the same order) and, with ICO_SIZES, the Windows icon STEM.ico
+# (ICON_ICO, ICON_ICO_SIZES).
 #
 # The rendered files are committed beside their source, so every build, a cross build
 # included, uses them without running a program; tools/iconexport renders them again
@@ -14,7 +15,6 @@ function(skarvel_icon_files target)
     foreach(size IN LISTS arg_SIZES)
         list(APPEND pngs ${dir}/${arg_STEM}-${size}.png)
     endforeach()
-    add_library(${target} INTERFACE)
     set_target_properties(${target} PROPERTIES
         ICON_SVG ${dir}/${arg_STEM}.svg
         ICON_SIZES "${arg_SIZES}"
@@ -27,25 +27,34 @@ function(skarvel_icon_files target)
     set_property(GLOBAL APPEND PROPERTY SKARVEL_ICON_TARGETS ${target})
 endfunction()
 
-# skarvel_rendered_icon_files(<var>): every rendered file of every icon named with
-# skarvel_icon_files, one entry each, "SOURCE.svg|FILE|SIZE[,SIZE...]" (the side of each
-# of the file's images, in order): what the renderer writes and the check compares.
-function(skarvel_rendered_icon_files var)
+# skarvel_rendered_icon_files(<svgs> <files> <sizes>): every rendered file of every icon
+# named with skarvel_icon_files, as three lists of one entry per file: its SVG source, the
+# file, and the side of each of its images, comma-separated, in order. This is what the
+# renderer writes and the check compares.
+function(skarvel_rendered_icon_files svgs_var files_var sizes_var)
+    set(svgs)
     set(files)
-    get_property(icons GLOBAL PROPERTY SKARVEL_ICON_TARGETS)
-    foreach(icon IN LISTS icons)
-        get_target_property(svg ${icon} ICON_SVG)
-        get_target_property(sizes ${icon} ICON_SIZES)
-        get_target_property(pngs ${icon} ICON_PNGS)
-        foreach(size png IN ZIP_LISTS sizes pngs)
-            list(APPEND files "${svg}|${png}|${size}")
+    set(sizes)
+    get_property(targets GLOBAL PROPERTY SKARVEL_ICON_TARGETS)
+    foreach(target IN LISTS targets)
+        get_target_property(svg ${target} ICON_SVG)
+        get_target_property(png_sizes ${target} ICON_SIZES)
+        get_target_property(pngs ${target} ICON_PNGS)
+        foreach(size png IN ZIP_LISTS png_sizes pngs)
+            list(APPEND svgs ${svg})
+            list(APPEND files ${png})
+            list(APPEND sizes ${size})
         endforeach()
-        get_target_property(ico ${icon} ICON_ICO)
+        get_target_property(ico ${target} ICON_ICO)
         if(ico)
-            get_target_property(ico_sizes ${icon} ICON_ICO_SIZES)
+            get_target_property(ico_sizes ${target} ICON_ICO_SIZES)
             list(JOIN ico_sizes "," ico_sizes)
-            list(APPEND files "${svg}|${ico}|${ico_sizes}")
+            list(APPEND svgs ${svg})
+            list(APPEND files ${ico})
+            list(APPEND sizes ${ico_sizes})
         endif()
     endforeach()
-    set(${var} ${files} PARENT_SCOPE)
+    set(${svgs_var} ${svgs} PARENT_SCOPE)
+    set(${files_var} ${files} PARENT_SCOPE)
+    set(${sizes_var} ${sizes} PARENT_SCOPE)
 endfunction()

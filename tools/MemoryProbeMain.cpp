@@ -1,7 +1,6 @@
 #include "DefaultUniformSource.h"
 #include "ErrorPresenter.h"
 #include "InterfaceFont.h"
-#include "OpenAboutDialog.h"
 #include "PlatformSysInfo.h"
 #include "QtMessageDisplay.h"
 #include "frmAbout.h"
@@ -78,8 +77,8 @@ int main(int argc, char** argv) {
     for (long cycle = 1; cycle <= cycles; ++cycle) {
         if (cycleAbout) {
             QTest::mouseClick(info, Qt::LeftButton);
-            skarvel::frmAbout* about = skarvel::tools::openAboutDialog();
-            if (about == nullptr) {
+            skarvel::frmAbout* about = window.aboutDialog();
+            if (about == nullptr || !about->isVisible()) {
                 std::fprintf(stderr, "cycle %ld: the About dialog did not open\n", cycle);
                 return 1;
             }

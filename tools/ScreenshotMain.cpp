@@ -1,4 +1,3 @@
-#include "OpenAboutDialog.h"
 #include "SkarvelProgram.h"
 #include "frmAbout.h"
 #include "skarvelform.h"
@@ -45,11 +44,11 @@ int main(int argc, char** argv) {
         }
         window.findChild<QPushButton*>(QStringLiteral("cmdInfo"))->click();
         QTimer::singleShot(1000, &window, [&] {
-            skarvel::frmAbout* about = skarvel::tools::openAboutDialog();
-            if (about == nullptr) {
+            skarvel::frmAbout* about = window.aboutDialog();
+            if (about == nullptr || !about->isVisible()) {
                 std::fprintf(stderr, "Info opened no About dialog\n");
             }
-            status = about != nullptr && saveShot(*about, argv[2]) ? 0 : 1;
+            status = about != nullptr && about->isVisible() && saveShot(*about, argv[2]) ? 0 : 1;
             QApplication::quit();
         });
     });

@@ -4,8 +4,6 @@ namespace skarvel {
 
 StartError::StartError(const std::string& programPath, long errorNumber)
     : std::runtime_error("Cannot start \"" + programPath + "\" (system error " +
-                         std::to_string(errorNumber) + ")")
-    , programPathText(programPath)
-    , code(errorNumber) {}
+                         std::to_string(errorNumber) + ")") {}
 
 } // namespace skarvel

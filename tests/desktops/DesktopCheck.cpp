@@ -1,7 +1,7 @@
 #include "Contrast.h"
-#include "OpenAboutDialog.h"
 #include "SkarvelProgram.h"
 #include "TextRoom.h"
+#include "frmAbout.h"
 #include "skarvelform.h"
 
 #include <QApplication>
@@ -144,8 +144,8 @@ int main(int argc, char** argv) {
     const QImage mainShot = shot(window);
     window.findChild<QPushButton*>(QStringLiteral("cmdInfo"))->click();
     settle(400);
-    QWidget* about = skarvel::tools::openAboutDialog();
-    if (about == nullptr) {
+    QWidget* about = window.aboutDialog();
+    if (about == nullptr || !about->isVisible()) {
         std::fprintf(stderr, "Info opened no About dialog\n");
         return 1;
     }

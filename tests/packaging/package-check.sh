@@ -7,12 +7,11 @@
 #
 # Usage: package-check.sh PACKAGE.deb
 #        package-check.sh --build BUILD_DIR   (packs BUILD_DIR with $CPACK, default cpack)
-# SKARVEL_APP_ID and SKARVEL_ICON_SIZES (the icon's sizes, space-separated) come from
-# the build, which sets both for the test.
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
-id="${SKARVEL_APP_ID:?the application id is not set}"
-read -r -a icon_sizes <<<"${SKARVEL_ICON_SIZES:?the icon sizes are not set}"
+# The design's application id and icon sizes, not the build's: the package must hold them.
+id=org.skarvel.Skarvel
+icon_sizes=(16 32)
 
 scratch="$(mktemp -d)"
 pid=""

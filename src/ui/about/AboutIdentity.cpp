@@ -1,6 +1,7 @@
 #include "AboutIdentity.h"
 
 #include "ApplicationIdentity.h"
+#include "IdentityText.h"
 
 #include <stdexcept>
 #include <utility>
@@ -12,9 +13,8 @@ static_assert(identity::versionMajor >= 0 && identity::versionMinor >= 0 &&
               "the project version must not be negative");
 
 AboutIdentity AboutIdentity::fromBuild() {
-    return AboutIdentity(
-        QString::fromUtf8(identity::title.data(), static_cast<qsizetype>(identity::title.size())),
-        identity::versionMajor, identity::versionMinor, identity::versionRevision);
+    return AboutIdentity(identityText(identity::title), identity::versionMajor,
+                         identity::versionMinor, identity::versionRevision);
 }
 
 AboutIdentity::AboutIdentity(QString applicationTitle, std::int16_t major, std::int16_t minor,

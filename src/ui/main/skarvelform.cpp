@@ -7,6 +7,7 @@
 #include "EntryList.h"
 #include "ErrorPresenter.h"
 #include "HitMarker.h"
+#include "IdentityText.h"
 #include "InterfaceFont.h"
 #include "MainWindowLayout.h"
 #include "WindowIcon.h"
@@ -19,19 +20,14 @@
 #include <QPushButton>
 #include <exception>
 #include <limits>
-#include <string_view>
 
 namespace skarvel {
 namespace {
 
 constexpr const MainWindowLayout& design = mainWindowLayout;
 
-QString fromIdentity(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString applicationTitle() {
-    return fromIdentity(identity::title);
+    return identityText(identity::title);
 }
 
 QString rowName(const char* name, std::size_t row) {
@@ -193,9 +189,9 @@ void skarvelform::createFooter() {
     // substitute whatever it likes and load a second family.
     lblRoll->setFont(rollFont(font()));
 
-    Label8 = label(this, "Label8", fromIdentity(identity::copyrightNotice), design.Label8,
+    Label8 = label(this, "Label8", identityText(identity::copyrightNotice), design.Label8,
                    Qt::AlignLeft);
-    Label9 = label(this, "Label9", fromIdentity(identity::homepage), design.Label9, Qt::AlignLeft);
+    Label9 = label(this, "Label9", identityText(identity::homepage), design.Label9, Qt::AlignLeft);
     applyLinkColour();
 
     cmdInfo = button(this, QStringLiteral("cmdInfo"), QStringLiteral("Info"), design.cmdInfo);

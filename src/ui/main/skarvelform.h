@@ -40,6 +40,9 @@ public:
     // shown through the presenter and leaves the window as the pass left it.
     void performAttack(SmallInt Index);
 
+    // The About dialog once Info has made it, shown or closed since; null before that.
+    frmAbout* aboutDialog() const { return about.get(); }
+
     std::optional<std::int32_t> selectedHitBasis() const override;
     std::optional<std::int32_t> selectedDieSize() const override;
     std::string bonusText(SmallInt creatureRow) const override;

@@ -1,5 +1,6 @@
 #include "CountingSysInfoLauncher.h"
 #include "FindControl.h"
+#include "InterfaceFont.h"
 #include "frmAbout.h"
 
 #include <QApplication>
@@ -118,19 +119,19 @@ TEST_F(AboutLayoutTest, IconIsA32PixelImageInASunkenBox) {
     EXPECT_NE(image.pixelColor(34, 34), image.pixelColor(3, 150));
 }
 
-TEST_F(AboutLayoutTest, LabelsUseTheirColoursAndTheApplicationFont) {
+TEST_F(AboutLayoutTest, LabelsUseTheirColoursAndTheInterfaceFont) {
     const QColor black(0, 0, 0);
     for (const char* name : {"lblDescription", "lblTitle", "lblDisclaimer"}) {
         SCOPED_TRACE(name);
         const auto& label = findControl<QLabel>(dialog, name);
         EXPECT_EQ(label.palette().color(QPalette::WindowText), black);
-        EXPECT_EQ(label.font(), QApplication::font());
+        EXPECT_EQ(label.font(), interfaceFont());
         EXPECT_FALSE(label.autoFillBackground());
     }
     const auto& version = findControl<QLabel>(dialog, "lblVersion");
     EXPECT_EQ(version.palette().color(QPalette::WindowText),
               QApplication::palette().color(QPalette::ButtonText));
-    EXPECT_EQ(version.font(), QApplication::font());
+    EXPECT_EQ(version.font(), interfaceFont());
 }
 
 // The height the label's text needs when wrapped at word boundaries to its width.

@@ -171,6 +171,9 @@ TEST_F(SoakTest, EveryPressMatchesTheReferenceAndKeepsWhatWasTyped) {
     const auto start = std::chrono::steady_clock::now();
 
     for (long press = 0; press < presses; ++press) {
+        PassCase c;
+        c.before.caption = roll();
+        c.before.markers = markers();
         for (std::size_t row = 0; row < 8; ++row) {
             if (chance(rng, 0.15)) {
                 armourClass[row] = randomField();
@@ -189,16 +192,15 @@ TEST_F(SoakTest, EveryPressMatchesTheReferenceAndKeepsWhatWasTyped) {
         }
         basis = choose("cmbHitAC", basisEntries, basis);
         die = choose("cmbHitDie", dieEntries, die);
+        // Edits and choices start nothing: the roll and the markers wait for the press.
+        ASSERT_TRUE(roll() == c.before.caption && markers() == c.before.markers) << press;
 
-        PassCase c;
         c.basis = basis;
         c.die = die;
         c.index = std::uniform_int_distribution<int>(0, 7)(rng);
         c.bonus = bonus[static_cast<std::size_t>(c.index)];
         c.armourClass = armourClass;
         c.r = randomDraw(rng, die.value_or(20));
-        c.before.caption = roll();
-        c.before.markers = markers();
         const Outcome expected = reference(c);
 
         source.script({c.r});
@@ -250,14 +252,8 @@ TEST_F(SoakTest, AboutAndAttackCyclesLoseNothing) {
     auto* info = find<QPushButton>("cmdInfo");
     for (long cycle = 0; cycle < cycles; ++cycle) {
         QTest::mouseClick(info, Qt::LeftButton);
-        frmAbout* about = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (auto* found = qobject_cast<frmAbout*>(top);
-                found != nullptr && found->isVisible()) {
-                about = found;
-            }
-        }
-        ASSERT_NE(about, nullptr) << "cycle " << cycle;
+        frmAbout* about = window.aboutDialog();
+        ASSERT_TRUE(about != nullptr && about->isVisible()) << "cycle " << cycle;
         QTest::mouseClick(&findControl<QPushButton>(*about, "cmdOK"), Qt::LeftButton);
         ASSERT_FALSE(about->isVisible());
 

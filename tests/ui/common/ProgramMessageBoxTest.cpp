@@ -1,4 +1,4 @@
-#include "MessageBoxErrorPresenter.h"
+#include "ProgramMessageBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,11 +9,10 @@
 namespace skarvel::test {
 namespace {
 
-TEST(MessageBoxErrorPresenterTest, OneOkButtonCaptionAndThePlainMessage) {
+TEST(ProgramMessageBoxTest, OneOkButtonCaptionAndThePlainMessage) {
     // Text the user typed may look like markup; it must reach the user as typed.
     const QString message = QStringLiteral("The bonus of creature 1 (\"<b>9e9\") is outside");
-    const auto box =
-        MessageBoxErrorPresenter::createBox(nullptr, QStringLiteral("Skarvel"), message);
+    const auto box = createMessageBox(QMessageBox::Warning, QStringLiteral("Skarvel"), message);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Skarvel"));
     EXPECT_EQ(box->text(), message); // short enough to show whole
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
@@ -24,10 +23,10 @@ TEST(MessageBoxErrorPresenterTest, OneOkButtonCaptionAndThePlainMessage) {
 
 // The key that pressed Attack may still be held when the box opens: its repeats must not
 // close the box, a fresh press must.
-TEST(MessageBoxErrorPresenterTest, OnlyAFreshPressClosesTheBox) {
+TEST(ProgramMessageBoxTest, OnlyAFreshPressClosesTheBox) {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
-        const auto box = MessageBoxErrorPresenter::createBox(nullptr, QStringLiteral("Skarvel"),
-                                                             QStringLiteral("message"));
+        const auto box = createMessageBox(QMessageBox::NoIcon, QStringLiteral("Skarvel"),
+                                          QStringLiteral("message"));
         box->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
         QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);

@@ -1,6 +1,7 @@
 #include "SkarvelProgram.h"
 
 #include "ApplicationIdentity.h"
+#include "IdentityText.h"
 #include "InterfaceFont.h"
 #include "ProgramStyle.h"
 #include "skarvelform.h"
@@ -10,8 +11,7 @@
 namespace skarvel {
 
 SkarvelProgram::SkarvelProgram() {
-    QGuiApplication::setDesktopFileName(QString::fromUtf8(
-        identity::desktopId.data(), static_cast<qsizetype>(identity::desktopId.size())));
+    QGuiApplication::setDesktopFileName(identityText(identity::desktopId));
     // Before any window exists, so that every window is built with it.
     QApplication::setFont(interfaceFont());
     ProgramStyle::install();
