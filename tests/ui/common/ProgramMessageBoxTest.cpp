@@ -1,5 +1,7 @@
 #include "ProgramMessageBox.h"
 
+#include "HeldKeyFilter.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
@@ -34,6 +36,19 @@ TEST(ProgramMessageBoxTest, OnlyAFreshPressClosesTheBox) {
         EXPECT_TRUE(box->isVisible()) << "repeat of key " << key;
         QTest::keyClick(QApplication::focusWidget(), key);
         EXPECT_FALSE(box->isVisible()) << "press of key " << key;
+    }
+}
+
+// A key comes in twice, as the shortcut it may be and then as the press itself; the
+// repeats of a held key must be stopped both times.
+TEST(ProgramMessageBoxTest, HeldKeyFilterStopsRepeatsOnBothWays) {
+    HeldKeyFilter held;
+    QObject& filter = held;
+    for (const QEvent::Type type : {QEvent::ShortcutOverride, QEvent::KeyPress}) {
+        for (const bool repeat : {false, true}) {
+            QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, QString(), repeat);
+            EXPECT_EQ(filter.eventFilter(&held, &key), repeat) << type << " repeat " << repeat;
+        }
     }
 }
 
