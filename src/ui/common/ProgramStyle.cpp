@@ -12,7 +12,12 @@ namespace {
 
 QStyle* compactStyle() {
 #ifdef Q_OS_WIN
-    if (QStyle* native = QStyleFactory::create(QStringLiteral("windowsvista"))) {
+    // Windows' own style draws its themed panels light whatever the system colours are, so
+    // a dark set's light text would vanish into them; Fusion draws with the colours.
+    const QPalette system = QGuiApplication::palette();
+    const bool dark =
+        system.color(QPalette::WindowText).lightness() > system.color(QPalette::Window).lightness();
+    if (QStyle* native = dark ? nullptr : QStyleFactory::create(QStringLiteral("windowsvista"))) {
         return native;
     }
 #endif

@@ -5,7 +5,8 @@
 namespace skarvel {
 
 // The windows' own style: the compact one their fixed layout was drawn in (the native
-// style on Windows, Fusion elsewhere), whatever style a desktop theme would choose.
+// style on Windows where the system's colours are light, Fusion elsewhere), whatever style
+// a desktop theme would choose.
 class ProgramStyle : public QProxyStyle {
 public:
     ProgramStyle();

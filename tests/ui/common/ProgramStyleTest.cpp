@@ -19,6 +19,17 @@ TEST(ProgramStyleTest, TheCompactStyleComesBackWhenAThemeReplacesIt) {
     EXPECT_EQ(style->baseStyle()->name(), QLatin1String(windows ? "windowsvista" : "fusion"));
 }
 
+// Windows' own style would draw light panels under a dark set's light text.
+TEST(ProgramStyleTest, FusionWhereTheSystemColoursAreDark) {
+    const QPalette system = QApplication::palette();
+    QPalette dark = system;
+    dark.setColor(QPalette::Window, Qt::black);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    EXPECT_EQ(ProgramStyle().baseStyle()->name(), QLatin1String("fusion"));
+    QApplication::setPalette(system);
+}
+
 // Drawn without Fusion's image, the group-box frame matches it within a few levels.
 TEST(ProgramStyleTest, GroupBoxFrameLooksLikeFusions) {
     ProgramStyle ours;
