@@ -15,7 +15,7 @@ rm -rf "$work"
 mkdir -p "$work/home"
 export HOME="$work/home"
 folder='C:\Program Files\Skarvel'
-source "$(dirname "${BASH_SOURCE[0]}")/../wine-desktop.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../wine.sh"
 wine_desktop "$work" 1600x900
 installed="$WINEPREFIX/drive_c/Program Files/Skarvel"
 "${CMAKE:-cmake}" --install "$build" --prefix "$installed" >/dev/null

@@ -24,23 +24,11 @@ installer="$build/package/$name-$version-win64.exe"
 
 rm -rf "$work"
 mkdir -p "$work"
-source "$(dirname "${BASH_SOURCE[0]}")/../wine-desktop.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../wine.sh"
 wine_desktop "$work" 1024x768
 drive="$WINEPREFIX/drive_c"
 echo "fresh prefix after $((SECONDS - started)) s"
 
-failures=0
-checks=0
-check() { # check NAME EXPECTED ACTUAL
-    checks=$((checks + 1))
-    if [ "$2" == "$3" ]; then
-        echo "ok   $1"
-    else
-        failures=$((failures + 1))
-        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-        import -window root "$work/failure-$checks.png" 2>/dev/null || true
-    fi
-}
 unix_path() { # C:\a\b -> the prefix's file
     local p=${1#C:\\}
     echo "$drive/${p//\\//}"

@@ -11,10 +11,8 @@ build=$(cd "$1" && pwd)
 probe=$(realpath "$2")
 recorder=$(realpath "$3")
 
+source "$(dirname "${BASH_SOURCE[0]}")/../../wine.sh"
 export WINEPREFIX="$build/wineprefix"
-export WINEDEBUG=-all
-# No Mono or Gecko install prompts; the suite needs neither.
-export WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine needs no display for this: console programs and the registry only.
 unset DISPLAY WAYLAND_DISPLAY
 
@@ -39,10 +37,6 @@ log="$drive/skarvel-recorder.log"
 rm -f "$log"
 first='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 second='HKLM\SOFTWARE\Microsoft\Shared Tools Location'
-failures=0
-cases=0
-
-w() { timeout 60 wine "$@" 2>/dev/null | tr -d '\r'; }
 
 # Keys written since the last reset (both at first, for a reused prefix): each
 # wine start costs a fraction of a second, so only these are deleted.
@@ -71,16 +65,6 @@ place() { # place WINDOWS_RELATIVE_PATH: a recorder at C:\<path>
     local target="$drive/${1//\\//}"
     mkdir -p "$(dirname "$target")"
     cp "$recorder" "$target"
-}
-
-check() { # check NAME EXPECTED ACTUAL
-    cases=$((cases + 1))
-    if [ "$2" == "$3" ]; then
-        echo "ok   $1"
-    else
-        failures=$((failures + 1))
-        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    fi
 }
 
 # The recorder runs on its own; wait a bounded time for its line, then take the
@@ -200,5 +184,5 @@ check "no data: launch" "$message" "$(w "$probe" launch)"
 
 check "nothing ran in any failing case" "" "$(recorded 5)"
 reset
-echo "Wine suite: $cases checks, $failures failed, $((SECONDS - started)) s"
+echo "Wine suite: $checks checks, $failures failed, $((SECONDS - started)) s"
 [ "$failures" -eq 0 ]
