@@ -1,7 +1,6 @@
 #include "EntryList.h"
 
 #include <QLineEdit>
-#include <QWheelEvent>
 #include <limits>
 
 namespace skarvel {
@@ -26,18 +25,6 @@ EntryList::EntryList(QWidget* parent)
     // The text part holds whatever is typed or pasted, however long; Qt's default would
     // cut it at 32,767 characters without a word.
     lineEdit()->setMaxLength(std::numeric_limits<int>::max());
-    // Tab and a click give the focus, the wheel does not (see wheelEvent).
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-void EntryList::wheelEvent(QWheelEvent* event) {
-    // The wheel changes the choice only of a list the user is working in; scrolling past
-    // one would otherwise change the die or the hit rule unseen.
-    if (!hasFocus()) {
-        event->ignore(); // on to the parent
-        return;
-    }
-    QComboBox::wheelEvent(event);
 }
 
 void EntryList::addEntry(const QString& text, std::int32_t value) {

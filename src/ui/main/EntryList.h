@@ -10,8 +10,7 @@ namespace skarvel {
 // only picking an entry selects one. Typed text leaves no entry selected (even text
 // equal to an entry's), is never completed or rewritten, and Enter or leaving the
 // field neither adds an entry nor picks a matching one. Undoing every edit made since
-// a choice brings that choice back. The mouse wheel changes the choice only while the
-// list has the keyboard focus.
+// a choice brings that choice back.
 class EntryList : public QComboBox {
     Q_OBJECT
 
@@ -21,10 +20,6 @@ public:
     void addEntry(const QString& text, std::int32_t value);
     // Item data of the selected entry; nullopt while typing has left none selected.
     std::optional<std::int32_t> selectedData() const;
-
-protected:
-    // Only while the list has the keyboard focus; otherwise the event goes on to the parent.
-    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void followEdit(const QString& edited);
