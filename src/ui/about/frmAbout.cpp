@@ -2,6 +2,7 @@
 
 #include "Contrast.h"
 #include "EmbeddedPng.h"
+#include "HeldKeyFilter.h"
 #include "InterfaceFont.h"
 #include "SysInfoLauncher.h"
 #include "TwipRect.h"
@@ -179,6 +180,9 @@ frmAbout::frmAbout(SysInfoLauncher& sysInfoLauncher, AboutIdentity shownIdentity
 
     // Only the two buttons take the focus; Tab does not stop on the picture or the labels.
     setTabOrder(cmdOK, cmdSysInfo);
+    // Opened by Enter on Info, the dialog takes the focus while that key may still be held:
+    // its repeats must not press OK and close it again, so only a fresh press acts here.
+    HeldKeyFilter::watch(*this);
 
     // Esc and the window system's close button reach QDialog::reject, which hides the window
     // just as OK does; the object itself stays for the next load.

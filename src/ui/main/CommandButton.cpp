@@ -12,8 +12,9 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
         QPushButton::keyPressEvent(event);
         return;
     }
-    // A held key presses once, as a held Space does: repeats would roll again and again,
-    // or reach the About dialog that Info has just brought to the front and close it.
+    // A held key presses once, as a held Space does: repeats would roll again and again.
+    // Those that follow Info's press go to the About dialog it brought to the front, which
+    // lets only a fresh press act.
     if (!event->isAutoRepeat()) {
         click();
     }

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -192,26 +193,46 @@ TEST_F(AboutDialogTest, AnotherWindowTakesInputWhileTheDialogIsOpen) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+// Closed through the window system, by OK or by Esc.
 TEST_F(AboutDialogTest, TheRunEndsOnlyWhenBothWindowsAreClosed) {
-    QWidget mainWindow;
-    mainWindow.show();
-    open();
-    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
-    bool dialogOutlivedMainWindow = false;
-    QTimer::singleShot(0, &mainWindow, [&] {
-        mainWindow.close();
-        QTimer::singleShot(0, &dialog, [&] {
-            dialogOutlivedMainWindow = dialog.isVisible() && lastClosed.isEmpty();
-            dialog.windowHandle()->close();
+    for (const auto& close : std::initializer_list<std::function<void()>>{
+             [this] { dialog.windowHandle()->close(); }, [this] { ok.click(); },
+             [] {
+                 press(Qt::Key_Escape);
+             }}) {
+        QWidget mainWindow;
+        mainWindow.show();
+        open();
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        bool dialogOutlivedMainWindow = false;
+        QTimer::singleShot(0, &mainWindow, [&] {
+            mainWindow.close();
+            QTimer::singleShot(0, &dialog, [&] {
+                dialogOutlivedMainWindow = dialog.isVisible() && lastClosed.isEmpty();
+                close();
+            });
         });
-    });
-    QTimer safety;
-    QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    safety.start(5000);
+        QTimer safety;
+        QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        safety.start(5000);
 
-    EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_TRUE(dialogOutlivedMainWindow);
-    EXPECT_EQ(lastClosed.count(), 1);
+        EXPECT_EQ(QApplication::exec(), 0);
+        EXPECT_TRUE(dialogOutlivedMainWindow);
+        EXPECT_EQ(lastClosed.count(), 1);
+    }
+}
+
+// Info's Enter may still be held as the dialog opens: only a fresh press of Enter or Esc
+// closes it.
+TEST_F(AboutDialogTest, AHeldKeysRepeatsDoNotCloseIt) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        open();
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+        EXPECT_TRUE(dialog.isVisible()) << "repeat of key " << key;
+        press(key);
+        EXPECT_FALSE(dialog.isVisible()) << "press of key " << key;
+    }
 }
 
 } // namespace
