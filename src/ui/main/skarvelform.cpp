@@ -52,7 +52,8 @@ Control* place(Control* control, const QString& name, const TwipRect& twips, int
 QLabel* label(QWidget* container, const char* name, const QString& text, const TwipRect& twips,
               Qt::Alignment alignment) {
     auto* control = place(new QLabel(text, container), QLatin1String(name), twips);
-    control->setAlignment(alignment | Qt::AlignVCenter);
+    // A label's first line stands at the top of its box.
+    control->setAlignment(alignment | Qt::AlignTop);
     // Texts are shown as they stand, never read as markup.
     control->setTextFormat(Qt::PlainText);
     return control;
