@@ -1,7 +1,9 @@
 #include "MainWindowFixture.h"
 #include "TextRoom.h"
+#include "frmAbout.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <limits>
 
 namespace skarvel::test {
@@ -39,15 +41,24 @@ TEST_F(FontFitTest, EveryTextFitsItsBox) {
     }
 }
 
-// As a platform theme (qt6ct) does after start-up, setting every attribute it can.
+// As a platform theme (qt6ct) does after start-up, setting every attribute it can; in the
+// About dialog too.
 TEST_F(FontFitTest, ALaterApplicationFontChangesNoText) {
-    const auto before = everyText();
+    find<QPushButton>(QStringLiteral("cmdInfo"))->click();
+    const auto everyTextOfBoth = [this] {
+        auto texts = everyText();
+        const auto about = test::everyText(*window.aboutDialog());
+        texts.insert(texts.end(), about.begin(), about.end());
+        return texts;
+    };
+    const auto before = everyTextOfBoth();
     const QFont design = QApplication::font();
     QFont theme(QStringLiteral("DejaVu Sans"), 11, QFont::Bold, true);
     theme.setStyleName(QStringLiteral("Book"));
     theme.setLetterSpacing(QFont::PercentageSpacing, 120);
     QApplication::setFont(theme);
-    const auto after = everyText();
+    QCoreApplication::processEvents(); // the change reaches the widgets as posted events
+    const auto after = everyTextOfBoth();
     QApplication::setFont(design);
     ASSERT_EQ(after.size(), before.size());
     for (std::size_t i = 0; i < after.size(); ++i) {
