@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Under a real window manager (openbox on its own Xvfb), a click on the main window brings
-# it above the open About dialog: two independent windows, neither kept above the other.
+# Under a real window manager (openbox on its own Xvfb), Enter held on Info opens the About
+# dialog and leaves it open, and a click on the main window brings it above the dialog: two
+# independent windows, neither kept above the other.
 # The dialog must name no window it is transient for: window managers (KWin and Mutter
 # among them) keep a dialog transient for the program's client leader above all its
 # windows, though openbox does not.
@@ -47,9 +48,11 @@ main=$(xdotool search --sync --onlyvisible --name '^Skarvel$' | head -n1)
 about=none
 xdotool windowmove --sync "$main" 0 0
 xdotool windowactivate --sync "$main"
-# Info is last in the tab order, one step back from the first field; Enter presses it.
-xdotool key --clearmodifiers shift+Tab Return
-about=$(xdotool search --sync --onlyvisible --name '^About Skarvel$' | head -n1)
+# Info is last in the tab order, one step back from the first field. Enter held there, with
+# the X server repeating it, opens About once and leaves it open.
+xdotool key --clearmodifiers shift+Tab keydown Return sleep 1.5 keyup Return
+about=$(xdotool search --onlyvisible --name '^About Skarvel$' | head -n1) ||
+    { echo "FAIL: Enter held on Info left no About dialog open" >&2; exit 1; }
 wait_topmost "$about" "the About dialog opens above the main window"
 if ! xprop -id "$about" WM_TRANSIENT_FOR | grep -q 'not found'; then
     echo "FAIL: the About dialog is transient: $(xprop -id "$about" WM_TRANSIENT_FOR)" >&2
