@@ -13,11 +13,13 @@ namespace {
 QStyle* compactStyle() {
 #ifdef Q_OS_WIN
     // Windows' own style draws its themed panels light whatever the system colours are, so
-    // a dark set's light text would vanish into them; Fusion draws with the colours.
+    // a dark set's light text would vanish into them. Its classic form draws with the colours,
+    // as Windows itself does under a contrast theme.
     const QPalette system = QGuiApplication::palette();
     const bool dark =
         system.color(QPalette::WindowText).lightness() > system.color(QPalette::Window).lightness();
-    if (QStyle* native = dark ? nullptr : QStyleFactory::create(QStringLiteral("windowsvista"))) {
+    if (QStyle* native = QStyleFactory::create(dark ? QStringLiteral("windows")
+                                                    : QStringLiteral("windowsvista"))) {
         return native;
     }
 #endif

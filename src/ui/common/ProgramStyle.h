@@ -4,9 +4,9 @@
 
 namespace skarvel {
 
-// The windows' own style: the compact one their fixed layout was drawn in (the native
-// style on Windows where the system's colours are light, Fusion elsewhere), whatever style
-// a desktop theme would choose.
+// The windows' own style: the compact one their fixed layout was drawn in (on Windows the
+// native style, classic where the system's colours are dark; Fusion elsewhere), whatever
+// style a desktop theme would choose.
 class ProgramStyle : public QProxyStyle {
 public:
     ProgramStyle();

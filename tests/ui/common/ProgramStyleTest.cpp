@@ -20,13 +20,14 @@ TEST(ProgramStyleTest, TheCompactStyleComesBackWhenAThemeReplacesIt) {
 }
 
 // Windows' own style would draw light panels under a dark set's light text.
-TEST(ProgramStyleTest, FusionWhereTheSystemColoursAreDark) {
+TEST(ProgramStyleTest, ClassicWindowsWhereTheSystemColoursAreDark) {
     const QPalette system = QApplication::palette();
     QPalette dark = system;
     dark.setColor(QPalette::Window, Qt::black);
     dark.setColor(QPalette::WindowText, Qt::white);
     QApplication::setPalette(dark);
-    EXPECT_EQ(ProgramStyle().baseStyle()->name(), QLatin1String("fusion"));
+    const bool windows = QSysInfo::productType() == QLatin1String("windows");
+    EXPECT_EQ(ProgramStyle().baseStyle()->name(), QLatin1String(windows ? "windows" : "fusion"));
     QApplication::setPalette(system);
 }
 
