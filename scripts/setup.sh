@@ -23,8 +23,8 @@ packages=(
     # desktop integration checks
     desktop-file-utils appstream
     # the desktop matrix: Qt's platform themes of qt6ct and GTK 3, the settings' face, and
-    # Windows' raster MS Sans Serif for the Wine rows
-    qt6ct qt6-gtk-platformtheme fonts-dejavu-core fonts-wine
+    # for the Wine rows Windows' raster MS Sans Serif and the tools that rename a face
+    qt6ct qt6-gtk-platformtheme fonts-dejavu-core fonts-wine python3-fonttools
     # the Debian package: dependency list, unpacking and checking, Debian's own checker
     # and the manual page's formatter
     dpkg-dev file lintian man-db

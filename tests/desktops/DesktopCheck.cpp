@@ -6,17 +6,17 @@
 
 #include <QApplication>
 #include <QColor>
-#include <QEventLoop>
 #include <QFile>
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QMap>
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QTest>
 #include <QTextStream>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -24,13 +24,6 @@
 namespace {
 
 using skarvel::test::Fit;
-
-// Lets the platform theme apply what it applies after start-up, and the windows draw.
-void settle(int milliseconds) {
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // What lies behind a text: the drawing widget's own panel where it paints one (buttons,
 // fields), else that of the nearest container that fills its background, up to the window.
@@ -64,10 +57,32 @@ QMap<QString, int> readWidths(const QString& path) {
     return widths;
 }
 
-// Every text of a window must fit its box, be as wide as in the baseline row (within a hinting
-// pixel or two), and read against its background; returns the number of failures and records the
-// widths.
-int check(const QWidget& window, const QMap<QString, int>& baseline, QTextStream& widths) {
+// How a text reads on the screen: the commonest colour of its room is the ground, and the pixel
+// that stands out from it most is the ink.
+double shownContrast(const QImage& shot, const QRect& room) {
+    QHash<QRgb, int> counts;
+    for (int y = room.top(); y <= room.bottom(); ++y) {
+        for (int x = room.left(); x <= room.right(); ++x) {
+            ++counts[shot.pixel(x, y)];
+        }
+    }
+    QRgb ground = 0;
+    for (auto colour = counts.cbegin(); colour != counts.cend(); ++colour) {
+        ground = colour.value() > counts.value(ground) ? colour.key() : ground;
+    }
+    double most = 1;
+    for (auto colour = counts.cbegin(); colour != counts.cend(); ++colour) {
+        most = std::max(most, skarvel::contrastRatio(QColor(ground), QColor(colour.key())));
+    }
+    return most;
+}
+
+// Every text of a window must fit its box and be as wide as in the baseline row (within a
+// hinting pixel or two), unless its face only stands in for another (not measured), and read
+// against its background, by its palette and on the screen (shot); returns the number of
+// failures and records the widths.
+int check(const QWidget& window, const QImage& shot, const QMap<QString, int>& baseline,
+          bool measured, QTextStream& widths) {
     int failures = 0;
     const auto fail = [&failures](const Fit& fit, const QString& what) {
         ++failures;
@@ -82,27 +97,41 @@ int check(const QWidget& window, const QMap<QString, int>& baseline, QTextStream
         }
         const int width = widthOf(fit);
         widths << fit.where << '\t' << width << '\n';
-        if (width > fit.room.width()) {
+        if (measured && width > fit.room.width()) {
             fail(fit, QStringLiteral("%1 px wide in a %2 px box").arg(width).arg(fit.room.width()));
         }
         // Hinting at a fractional scale (Windows at 144 dpi) moves a text by a pixel or two;
         // another face or size moves it by a quarter or more.
         const int expected = baseline.value(fit.where, -1);
-        if (!baseline.isEmpty() && std::abs(width - expected) > std::max(2, expected / 20)) {
+        if (measured && !baseline.isEmpty() &&
+            std::abs(width - expected) > std::max(2, expected / 20)) {
             fail(fit,
                  QStringLiteral("%1 px wide, %2 px in the baseline row").arg(width).arg(expected));
         }
         // In the window that has the keyboard and in the other one alike.
+        const double least =
+            fit.where == QStringLiteral("Label9") ? skarvel::linkContrast : skarvel::textContrast;
         for (const auto group : {QPalette::Active, QPalette::Inactive}) {
             const QColor text = fit.drawnBy->palette().color(group, fit.drawnBy->foregroundRole());
             const QColor behind = background(fit.drawnBy, group);
-            const double least = fit.where == QStringLiteral("Label9") ? 3.0 : 4.5;
             if (const double ratio = skarvel::contrastRatio(text, behind); ratio < least) {
                 fail(fit, QStringLiteral("%1 on %2 reads at %3 : 1 %4")
                               .arg(text.name(), behind.name())
                               .arg(ratio, 0, 'f', 2)
                               .arg(group == QPalette::Active ? "active" : "inactive"));
             }
+        }
+        // A list's text part draws inside the list, whose coordinates its room is in.
+        const QWidget* box = qobject_cast<const QComboBox*>(fit.drawnBy->parentWidget())
+                                 ? fit.drawnBy->parentWidget()
+                                 : fit.drawnBy;
+        const qreal scale = window.devicePixelRatioF();
+        const QRect room = QRectF(QPointF(box->mapTo(&window, fit.room.topLeft())) * scale,
+                                  QSizeF(fit.room.size()) * scale)
+                               .toAlignedRect() &
+                           shot.rect();
+        if (const double ratio = shownContrast(shot, room); ratio < least) {
+            fail(fit, QStringLiteral("shown at %1 : 1").arg(ratio, 0, 'f', 2));
         }
     }
     return failures;
@@ -117,58 +146,102 @@ QImage shot(QWidget& window) {
 
 } // namespace
 
-// Starts the program's windows as a user does and opens About through Info; checks every
-// text of both and saves both side by side as OUT_DIR/ROW.png. The widths go to
-// OUT_DIR/ROW.widths, and a baseline row's file, where named, is what they must equal.
+// Starts the program's windows as a user does and opens About through Info; checks that the
+// row's setting took effect (each KEY=VALUE: the base style, the window colour, the device
+// pixel ratio, the font as FAMILY/POINTS), then every text of both windows (measure=no: not
+// their widths), and saves both side by side as OUT_DIR/ROW.png. The widths go to
+// OUT_DIR/ROW.widths; a baseline row's file, where named, is what they must equal.
 int main(int argc, char** argv) {
-    if (argc != 3 && argc != 4) {
-        std::fprintf(stderr, "usage: %s ROW OUT_DIR [BASELINE_ROW]\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s ROW OUT_DIR BASELINE_ROW|- [KEY=VALUE]...\n", argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
     const QString row = QString::fromLocal8Bit(argv[1]);
     const QString out = QString::fromLocal8Bit(argv[2]) + QLatin1Char('/');
+    const QString baselineRow = QString::fromLocal8Bit(argv[3]);
     const QMap<QString, int> baseline =
-        argc == 4 ? readWidths(out + QString::fromLocal8Bit(argv[3]) + QStringLiteral(".widths"))
-                  : QMap<QString, int>();
-    if (argc == 4 && baseline.isEmpty()) {
+        baselineRow == QStringLiteral("-")
+            ? QMap<QString, int>()
+            : readWidths(out + baselineRow + QStringLiteral(".widths"));
+    if (baselineRow != QStringLiteral("-") && baseline.isEmpty()) {
         std::fprintf(stderr, "no widths of the baseline row %s\n", argv[3]);
         return 2;
+    }
+    QMap<QString, QString> expected;
+    for (int i = 4; i < argc; ++i) {
+        const QString setting = QString::fromLocal8Bit(argv[i]);
+        expected.insert(setting.section(QLatin1Char('='), 0, 0),
+                        setting.section(QLatin1Char('='), 1));
     }
 
     skarvel::SkarvelProgram program;
     skarvel::skarvelform& window = program.window();
     window.show();
-    settle(800);
+    // A theme's colours may arrive after the first frame: the row waits for its own, and
+    // the check of the window's colour below says if they never came.
+    const auto colour = [&window] {
+        return window.palette().color(QPalette::Window).name();
+    };
+    const QString wantedColour = expected.value(QStringLiteral("window"));
+    if (!QTest::qWaitForWindowExposed(&window) ||
+        (!wantedColour.isEmpty() && !QTest::qWaitFor([&] { return colour() == wantedColour; }))) {
+        std::printf("%s: the main window is not shown in the row's colours\n", qPrintable(row));
+    }
     // Before the dialog opens over it: the X server keeps no hidden pixels.
     const QImage mainShot = shot(window);
     window.findChild<QPushButton*>(QStringLiteral("cmdInfo"))->click();
-    settle(400);
     QWidget* about = window.aboutDialog();
-    if (about == nullptr || !about->isVisible()) {
+    if (about == nullptr || !QTest::qWaitForWindowExposed(about)) {
         std::fprintf(stderr, "Info opened no About dialog\n");
         return 1;
     }
     const QImage aboutShot = shot(*about);
 
-    const QFont font = window.findChild<QLabel*>(QStringLiteral("Label1"))->font();
     const QStyle* style = QApplication::style();
     if (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) {
-        style = proxy->baseStyle(); // a theme's wrapper around the style it chose
+        style = proxy->baseStyle(); // the program's own style around the one it chose
     }
+    // The face the font system matched, at the size the program asked for.
+    const QFont requested = window.findChild<QLabel*>(QStringLiteral("Label1"))->font();
+    const QFontInfo font(requested);
     const QFontInfo roll(window.findChild<QLabel*>(QStringLiteral("lblRoll"))->font());
-    std::printf("%s: style %s, font %s %g pt, roll %s %g pt, %g dpi, device pixel ratio %g\n",
-                qPrintable(row), qPrintable(style->name()), qPrintable(QFontInfo(font).family()),
-                QFontInfo(font).pointSizeF(), qPrintable(roll.family()), roll.pointSizeF(),
-                window.screen()->logicalDotsPerInch(), window.devicePixelRatioF());
+    const QString shownFont =
+        QStringLiteral("%1/%2").arg(font.family()).arg(requested.pointSizeF());
+    std::printf("%s: style %s, window %s, font %s (drawn at %g pt), roll %s %g pt weight %d, %g "
+                "dpi, device pixel ratio %g\n",
+                qPrintable(row), qPrintable(style->name()), qPrintable(colour()),
+                qPrintable(shownFont), font.pointSizeF(), qPrintable(roll.family()),
+                roll.pointSizeF(), roll.weight(), window.screen()->logicalDotsPerInch(),
+                window.devicePixelRatioF());
+    int failures = 0;
+    const std::pair<const char*, QString> shown[] = {
+        {"style", style->name()},
+        {"window", colour()},
+        {"ratio", QString::number(window.devicePixelRatioF())},
+        {"font", shownFont},
+        // The roll display: the interface face at 24 points, normal weight, in every row.
+        {"roll",
+         QStringLiteral("%1/%2/%3").arg(roll.family()).arg(roll.pointSizeF()).arg(roll.weight())}};
+    expected.insert(QStringLiteral("roll"),
+                    QStringLiteral("%1/24/%2").arg(font.family()).arg(QFont::Normal));
+    for (const auto& [what, value] : shown) {
+        const QString wanted = expected.value(QLatin1String(what), value);
+        if (value != wanted) {
+            ++failures;
+            std::printf("FAIL %s: %s, not %s\n", what, qPrintable(value), qPrintable(wanted));
+        }
+    }
+
     QFile widthFile(out + row + QStringLiteral(".widths"));
     if (!widthFile.open(QIODevice::WriteOnly | QIODevice::Text)) {
         std::fprintf(stderr, "could not write %s\n", qPrintable(widthFile.fileName()));
         return 1;
     }
     QTextStream widths(&widthFile);
-    const int failures = check(window, baseline, widths) + check(*about, baseline, widths);
-
+    const bool measured = expected.value(QStringLiteral("measure")) != QStringLiteral("no");
+    failures += check(window, mainShot, baseline, measured, widths) +
+                check(*about, aboutShot, baseline, measured, widths);
     const int gap = 16;
     QImage both(mainShot.width() + gap + aboutShot.width(),
                 std::max(mainShot.height(), aboutShot.height()), QImage::Format_ARGB32);

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # The Windows rows of the desktop matrix. Into a private Wine prefix on its own virtual X
 # screen go Windows' raster "MS Sans Serif" (Debian's fonts-wine copy of sserife.fon,
-# registered as Windows registers it) and the program, by its install rules. Then, at 96
-# and at 144 dots per inch: the Windows build of the check program, run from the install
-# folder so that the installed DLLs and plugins (Qt's windows platform) serve it, and a
-# picture of the installed skarvel.exe's main window and About dialog.
-# Usage: wine-rows.sh BUILD_DIR CHECK.exe OUT_DIR
+# registered as Windows registers it) and the program, by its install rules. Then, row by
+# row, each row's setting added to what the rows before it set: the Windows build of the
+# check program, run from the install folder so that the installed DLLs and plugins (Qt's
+# windows platform) serve it, and the installed skarvel.exe as a user starts it: Enter held
+# on Info must leave the About dialog open, and both windows are photographed.
+# Usage: wine-rows.sh BUILD_DIR CHECK.exe OUT_DIR FACE.ttf
 set -euo pipefail
 build=$(cd "$1" && pwd)
 check=$2
 out=$3
+face=$4
 work="$out/wine"
 rm -rf "$work"
 mkdir -p "$work/home"
@@ -20,46 +22,81 @@ wine_desktop "$work" 1600x900
 installed="$WINEPREFIX/drive_c/Program Files/Skarvel"
 "${CMAKE:-cmake}" --install "$build" --prefix "$installed" >/dev/null
 cp "$check" "$installed/"
+fonts='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts'
 cp /usr/share/wine/fonts/sserife.fon "$WINEPREFIX/drive_c/windows/Fonts/"
-w reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
-    /v 'MS Sans Serif 8,10,12,14,18,24' /t REG_SZ /d sserife.fon /f >/dev/null
+w reg add "$fonts" /v 'MS Sans Serif 8,10,12,14,18,24' /t REG_SZ /d sserife.fon /f >/dev/null
 
+# Wine 8 takes the system DPI from the user's desktop settings.
+dpi() { w reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null; }
+# Windows' own dialog face where Wine has none: a free face renamed (built, never shipped).
+truetype_face() {
+    cp "$face" "$WINEPREFIX/drive_c/windows/Fonts/micross.ttf"
+    w reg add "$fonts" /v 'Microsoft Sans Serif (TrueType)' /t REG_SZ /d micross.ttf /f >/dev/null
+}
+# Windows' "High Contrast Black" system colours; Wine's own visual style stays on.
+dark_colours() {
+    printf '%s\n' REGEDIT4 '' '[HKEY_CURRENT_USER\Control Panel\Colors]' \
+        '"Window"="0 0 0"' '"WindowText"="255 255 255"' '"ButtonFace"="0 0 0"' \
+        '"ButtonText"="255 255 255"' '"Hilight"="26 235 255"' '"HilightText"="0 0 0"' \
+        '"GrayText"="63 242 63"' '"HotTrackingColor"="255 255 0"' '"ButtonHilight"="255 255 255"' \
+        '"ButtonLight"="255 255 255"' '"ButtonShadow"="128 128 128"' '"ButtonDkShadow"="255 255 255"' \
+        '"InfoWindow"="0 0 0"' '"InfoText"="255 255 255"' '"Menu"="0 0 0"' '"MenuText"="255 255 255"' \
+        '"WindowFrame"="255 255 255"' >"$work/colours.reg"
+    w reg import "$(winepath -w "$work/colours.reg")" >/dev/null
+}
+# The same colours with no visual style, as Windows' classic look draws them.
+no_visual_style() {
+    w reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive \
+        /t REG_SZ /d 0 /f >/dev/null
+}
+
+# Row | dots per inch | its baseline row | what shows that its setting took effect (see
+# DesktopCheck.cpp) | the set-up it adds | whether the installed program is started too.
+# The renamed face has Liberation Sans's metrics, not those of the face it stands in for: its
+# widths are not measured.
+rows=(
+    "wine-96|96|-|style=windowsvista;ratio=1;font=Liberation Sans/7.5||installed"
+    "wine-144|144|wine-96|ratio=1.5||"
+    "wine-dark|96|wine-96|style=windows;window=#000000|dark_colours|installed"
+    "wine-dark-classic|96|wine-96|style=windows;window=#000000|no_visual_style|"
+    "wine-face|96|-|font=Microsoft Sans Serif/8;measure=no|truetype_face|"
+)
 failed=0
-for setting in "96 1" "144 1.5"; do
-    read -r dpi ratio <<<"$setting"
-    row="wine-$dpi"
-    # Wine 8 takes the system DPI from the user's desktop settings.
-    w reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+for entry in "${rows[@]}"; do
+    IFS='|' read -r row resolution baseline expected setup program <<<"$entry"
+    IFS=';' read -r -a expected <<<"$expected"
+    dpi "$resolution"
+    [ -z "$setup" ] || "$setup"
     timeout 60 wineserver -w || true
-    baseline=()
-    [ "$dpi" == 96 ] || baseline=(wine-96)
-    w "$folder\\${check##*/}" "$row" "Z:$out" "${baseline[@]}" | tee "$work/$row.log" ||
-        failed=$((failed + 1))
-    # The row's own scale reached the program.
-    if ! grep -q "device pixel ratio $ratio\$" "$work/$row.log"; then
-        echo "FAIL $row: not drawn at $dpi dpi"
-        failed=$((failed + 1))
-    fi
+    w "$folder\\${check##*/}" "$row" "Z:$out" "$baseline" "${expected[@]}" || failed=$((failed + 1))
+    [ -n "$program" ] || continue
 
-    # The installed program as a user starts it; Info sits at (356, 348) at 96 dpi.
+    # The installed program as a user starts it, clear of the About dialog's fixed place.
     w "$folder\\skarvel.exe" &
-    id=
-    for _ in $(seq 80); do
-        id=$(xdotool search --onlyvisible --name '^Skarvel$' 2>/dev/null | head -n1) && break
-        sleep 0.25
-    done
+    id=$(timeout 30 xdotool search --sync --onlyvisible --name '^Skarvel$' | head -n1) || true
     if [ -n "$id" ]; then
-        # Beside the About dialog's fixed place rather than under it, for the picture.
-        xdotool windowmove "$id" $((560 * dpi / 96)) 0
-        sleep 0.5
+        xdotool windowmove --sync "$id" $((560 * resolution / 96)) 0
         eval "$(xdotool getwindowgeometry --shell "$id")"
-        xdotool mousemove $((X + 356 * dpi / 96)) $((Y + 348 * dpi / 96)) click 1
-        sleep 1.5
-        # The empty screen around the windows made transparent, and cut away.
-        import -window root png:- | convert - -alpha set -bordercolor black -border 1 \
-            -fill none -draw 'color 0,0 floodfill' -shave 1x1 -trim +repage \
-            "$out/$row-installed.png"
-        echo "$row: the installed program's windows in $out/$row-installed.png"
+        # A click on Info at (356, 348) opens About; Esc closes it, and Info keeps the focus.
+        # Enter held there opens it again, and the key's repeats must leave it open.
+        xdotool mousemove $((X + 356 * resolution / 96)) $((Y + 348 * resolution / 96)) click 1
+        timeout 30 xdotool search --sync --onlyvisible --name '^About Skarvel$' >/dev/null || true
+        xdotool key Escape
+        for _ in $(seq 40); do xdotool search --onlyvisible --name '^About Skarvel$' >/dev/null || break; sleep 0.1; done
+        xdotool keydown Return sleep 1.5 keyup Return
+        about=$(timeout 5 xdotool search --sync --onlyvisible --name '^About Skarvel$' | head -n1) ||
+            true
+        if [ -n "$about" ]; then
+            # Each window as the X server shows it, side by side.
+            import -window "$id" "$work/main.png"
+            import -window "$about" "$work/about.png"
+            convert "$work/main.png" \( "$work/about.png" -background none -splice 16x0 \) \
+                +append "$out/$row-installed.png"
+            echo "$row: Enter held on Info left About open; both windows in $out/$row-installed.png"
+        else
+            echo "FAIL $row: Enter held on Info left no About dialog open"
+            failed=$((failed + 1))
+        fi
     else
         echo "FAIL $row: the installed program showed no window"
         failed=$((failed + 1))
