@@ -2,11 +2,10 @@
 # One Linux row of the desktop matrix: a private home holding the row's settings, a
 # virtual X screen of its own, and the check program started there with the row's
 # environment. Nothing outside the private home is read or written as settings.
-# Usage: run-row.sh CHECK OUT_DIR ROW SETTINGS_DIR|- BASELINE_ROW|- "EXPECTED..." [VAR=VALUE...]
+# Usage: run-row.sh CHECK OUT_DIR ROW SETTINGS_DIR|- BASELINE_ROW|- [VAR=VALUE...]
 set -euo pipefail
 check=$1 out=$2 row=$3 settings=$4 baseline=$5
-read -r -a expected <<<"$6"
-shift 6
+shift 5
 
 home=$(mktemp -d)
 xvfb=
@@ -21,6 +20,8 @@ xvfb=$!
 exec 3>&-
 for _ in $(seq 50); do [ -s "$home/display" ] && break; sleep 0.1; done
 
+baseline_arg=()
+[ "$baseline" == - ] || baseline_arg=("$baseline")
 # The caller's desktop settings are dropped, so that only the row's own apply.
 env -u XDG_CURRENT_DESKTOP -u KDE_SESSION_VERSION -u KDE_FULL_SESSION -u DESKTOP_SESSION \
     -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u QT_SCALE_FACTOR -u QT_FONT_DPI \
@@ -29,4 +30,4 @@ env -u XDG_CURRENT_DESKTOP -u KDE_SESSION_VERSION -u KDE_FULL_SESSION -u DESKTOP
     HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" \
     XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/run" NO_AT_BRIDGE=1 \
     DISPLAY=":$(cat "$home/display")" QT_QPA_PLATFORM=xcb "$@" \
-    "$check" "$row" "$out" "$baseline" "${expected[@]}"
+    "$check" "$row" "$out" "${baseline_arg[@]}"
