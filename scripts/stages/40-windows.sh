@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Skarvel for Windows: the Qt toolkit (scripts/windows-qt.sh says where it came from), the
 # cross build with warnings as errors, and every Windows test under Wine: the unit and
-# widget tests, the launcher's Wine suite and the installer from install to uninstall.
+# widget tests, the launcher's Wine suite, the installer from install to uninstall and the
+# desktop matrix's Wine rows.
 # At the end it names every test program that Wine failed to start and that therefore ran
 # a second time, and every test that took more than 10 s of wall time.
 set -euo pipefail

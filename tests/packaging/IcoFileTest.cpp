@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace skarvel {
+namespace skarvel::test {
 namespace {
 
 // Every image of an image file, decoded by Qt's own readers (its icon reader for icons).
@@ -108,4 +108,4 @@ TEST(IcoFileTest, NoImageIsRejected) {
 }
 
 } // namespace
-} // namespace skarvel
+} // namespace skarvel::test
