@@ -18,9 +18,9 @@ constexpr double fifthRoot(double x) {
     return root;
 }
 
-// The sRGB channel value 0 to 255 as linear light, worked out by the compiler: computed at
-// start-up, the power function alone made the dynamic loader page in the symbol tables of
-// every library it searched, about 0.17 MiB of the first frame's peak memory.
+// The sRGB channel value 0 to 255 as linear light, worked out by the compiler: resolving the
+// power function at start-up costs the first frame 0.2 MiB of peak memory, which the memory
+// target cannot spare (docs/performance.md).
 constexpr std::array<double, 256> linearLight = [] {
     std::array<double, 256> table{};
     for (std::size_t channel = 0; channel < table.size(); ++channel) {
