@@ -14,9 +14,17 @@ void HeldKeyFilter::watch(QWidget& window) {
 }
 
 bool HeldKeyFilter::eventFilter(QObject* watched, QEvent* event) {
-    // A shortcut is tried before the key press itself; a repeat must reach neither.
+    if (event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        releasedKey = key->key();
+        releasedAt = key->timestamp();
+    }
+    // A shortcut is tried before the key press itself; a repeat must reach neither. X11 repeats
+    // a held key as a release and a press at the same instant, which Qt does not always mark
+    // as a repeat when it reads the two apart (under load).
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
-        if (static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->isAutoRepeat() || (key->key() == releasedKey && key->timestamp() == releasedAt)) {
             return true;
         }
     }

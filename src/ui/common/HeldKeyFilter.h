@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QtGlobal>
 
 class QWidget;
 
@@ -19,6 +20,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The latest key released, and when (the window system's time, in milliseconds).
+    int releasedKey = 0;
+    quint64 releasedAt = 0;
 };
 
 } // namespace skarvel

@@ -40,7 +40,8 @@ TEST(ProgramMessageBoxTest, OnlyAFreshPressClosesTheBox) {
 }
 
 // A key comes in twice, as the shortcut it may be and then as the press itself; the
-// repeats of a held key must be stopped both times.
+// repeats of a held key must be stopped both times, X11's unmarked ones too: a release and
+// a press at the same instant.
 TEST(ProgramMessageBoxTest, HeldKeyFilterStopsRepeatsOnBothWays) {
     HeldKeyFilter held;
     QObject& filter = held;
@@ -48,6 +49,14 @@ TEST(ProgramMessageBoxTest, HeldKeyFilterStopsRepeatsOnBothWays) {
         for (const bool repeat : {false, true}) {
             QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, QString(), repeat);
             EXPECT_EQ(filter.eventFilter(&held, &key), repeat) << type << " repeat " << repeat;
+        }
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+        release.setTimestamp(100);
+        filter.eventFilter(&held, &release);
+        for (const quint64 at : {100U, 101U}) {
+            QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier);
+            key.setTimestamp(at);
+            EXPECT_EQ(filter.eventFilter(&held, &key), at == 100) << type << " at " << at;
         }
     }
 }
