@@ -48,3 +48,5 @@ std::vector<std::string> QtLaunchTokens::environmentForStart() {
 }
 
 } // namespace skarvel
+
+#include "moc_QtLaunchTokens.cpp"

@@ -247,3 +247,5 @@ void frmAbout::runLoadTimeSetup() {
 }
 
 } // namespace skarvel
+
+#include "moc_frmAbout.cpp"

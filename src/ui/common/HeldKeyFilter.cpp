@@ -32,3 +32,5 @@ bool HeldKeyFilter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 } // namespace skarvel
+
+#include "moc_HeldKeyFilter.cpp"

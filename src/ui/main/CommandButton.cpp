@@ -22,3 +22,5 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
 }
 
 } // namespace skarvel
+
+#include "moc_CommandButton.cpp"

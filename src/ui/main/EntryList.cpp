@@ -65,3 +65,5 @@ void EntryList::dropSelection(const QString& edited) {
 }
 
 } // namespace skarvel
+
+#include "moc_EntryList.cpp"

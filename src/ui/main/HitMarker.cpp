@@ -17,3 +17,5 @@ void HitMarker::paintEvent(QPaintEvent* /*event*/) {
 }
 
 } // namespace skarvel
+
+#include "moc_HitMarker.cpp"

@@ -296,3 +296,5 @@ void skarvelform::setHitMarkerVisible(SmallInt characterRow, bool visible) {
 }
 
 } // namespace skarvel
+
+#include "moc_skarvelform.cpp"
