@@ -8,7 +8,7 @@
 # SKARVEL_STARTUP_RUNS: starts of each program per platform (default 30).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh linux
 
 runs="${SKARVEL_STARTUP_RUNS:-30}"
 if ! [[ "$runs" =~ ^[1-9][0-9]*$ ]]; then

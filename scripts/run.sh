@@ -2,7 +2,7 @@
 # Builds Skarvel (optimised) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh linux
 cmake --preset release >/dev/null
 cmake --build --preset release
 exec build/release/src/app/skarvel

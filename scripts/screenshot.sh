@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 output="${1:-docs/main-window.png}"
 aboutOutput="${2:-docs/about-dialog.png}"
-scripts/setup.sh
+scripts/setup.sh linux
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j2 --target main_window_screenshot
 mkdir -p "$(dirname "$output")"

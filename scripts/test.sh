@@ -2,11 +2,12 @@
 # Builds everything with warnings as errors and runs every test: each stage in
 # scripts/stages runs, all of them even when one fails, and the run ends with the count of
 # failed stages (and fails if there is any). The Windows stage, which spends most of its
-# time waiting on Wine and its virtual screens, runs beside the others, in name order; its
-# output follows theirs.
+# time waiting on Wine and its virtual screens, runs beside the others from the start, after
+# installing its own packages, and the fuzz stage follows it there, so that both lanes end
+# at about the same time; that lane's output follows the other's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh linux
 
 # Widget tests need no display; a caller that wants a real one sets its own.
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
@@ -24,11 +25,17 @@ stage() { # stage SCRIPT: runs it, says how it went and notes a failure in $resu
     fi
 }
 
-beside=scripts/stages/40-windows.sh
-stage "$beside" >"$results/beside.log" 2>&1 &
-stages=("$beside")
+beside=(scripts/stages/40-windows.sh scripts/stages/30-fuzz.sh)
+{
+    # A failed install shows as the failure of the stages that need it.
+    scripts/setup.sh windows || true
+    for script in "${beside[@]}"; do
+        stage "$script"
+    done
+} >"$results/beside.log" 2>&1 &
+stages=("${beside[@]}")
 for script in scripts/stages/*.sh; do
-    [ "$script" == "$beside" ] && continue
+    [[ " ${beside[*]} " == *" $script "* ]] && continue
     stages+=("$script")
     stage "$script"
 done
