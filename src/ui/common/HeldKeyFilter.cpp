@@ -21,10 +21,12 @@ bool HeldKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     // A shortcut is tried before the key press itself; a repeat must reach neither. X11 repeats
     // a held key as a release and a press at the same instant, which Qt does not always mark
-    // as a repeat when it reads the two apart (under load).
+    // as a repeat when it reads the two apart (under load). Events made in the program carry
+    // no time at all.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->isAutoRepeat() || (key->key() == releasedKey && key->timestamp() == releasedAt)) {
+        if (key->isAutoRepeat() ||
+            (releasedAt != 0 && key->key() == releasedKey && key->timestamp() == releasedAt)) {
             return true;
         }
     }
