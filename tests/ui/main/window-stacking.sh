@@ -36,7 +36,7 @@ topmost() {
     printf '%d' "$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*[ ,]//')"
 }
 wait_topmost() { # wait_topmost WINDOW WHAT
-    for _ in $(seq 30); do
+    for _ in $(seq 100); do
         [ "$(topmost)" = "$1" ] && return 0
         sleep 0.1
     done
