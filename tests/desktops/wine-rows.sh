@@ -9,7 +9,7 @@
 # Usage: wine-rows.sh BUILD_DIR CHECK.exe OUT_DIR FACE.ttf
 set -euo pipefail
 build=$(cd "$1" && pwd)
-check=$2
+checker=$2
 out=$3
 face=$4
 work="$out/wine"
@@ -21,7 +21,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../wine.sh"
 wine_desktop "$work" 1600x900
 installed="$WINEPREFIX/drive_c/Program Files/Skarvel"
 "${CMAKE:-cmake}" --install "$build" --prefix "$installed" >/dev/null
-cp "$check" "$installed/"
+cp "$checker" "$installed/"
 fonts='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts'
 cp /usr/share/wine/fonts/sserife.fon "$WINEPREFIX/drive_c/windows/Fonts/"
 w reg add "$fonts" /v 'MS Sans Serif 8,10,12,14,18,24' /t REG_SZ /d sserife.fon /f >/dev/null
@@ -57,19 +57,20 @@ rows=(
     "wine-dark-classic|96|wine-96|style=windows,window=#000000|no_visual_style|"
     "wine-face|96||font=Microsoft Sans Serif/8,measure=no|truetype_face|"
 )
-failed=0
 for entry in "${rows[@]}"; do
     IFS='|' read -r row resolution baseline expected setup program <<<"$entry"
     dpi "$resolution"
     [ -z "$setup" ] || "$setup"
     timeout 60 wineserver -w || true
-    SKARVEL_EXPECT=$expected w "$folder\\${check##*/}" "$row" "Z:$out" $baseline ||
-        failed=$((failed + 1))
+    status=0
+    SKARVEL_EXPECT=$expected w "$folder\\${checker##*/}" "$row" "Z:$out" $baseline || status=$?
+    check "$row: the setting took effect and every text fits and reads" 0 "$status"
     [ -n "$program" ] || continue
 
     # The installed program as a user starts it, clear of the About dialog's fixed place.
     w "$folder\\skarvel.exe" &
     id=$(timeout 30 xdotool search --sync --onlyvisible --name '^Skarvel$' | head -n1) || true
+    about=
     if [ -n "$id" ]; then
         xdotool windowmove --sync "$id" $((560 * resolution / 96)) 0
         eval "$(xdotool getwindowgeometry --shell "$id")"
@@ -82,23 +83,18 @@ for entry in "${rows[@]}"; do
         xdotool keydown Return sleep 1.5 keyup Return
         about=$(timeout 5 xdotool search --sync --onlyvisible --name '^About Skarvel$' | head -n1) ||
             true
-        if [ -n "$about" ]; then
-            # Each window as the X server shows it, side by side.
-            import -window "$id" "$work/main.png"
-            import -window "$about" "$work/about.png"
-            convert "$work/main.png" \( "$work/about.png" -background none -splice 16x0 \) \
-                +append "$out/$row-installed.png"
-            echo "$row: Enter held on Info left About open; both windows in $out/$row-installed.png"
-        else
-            echo "FAIL $row: Enter held on Info left no About dialog open"
-            failed=$((failed + 1))
-        fi
-    else
-        echo "FAIL $row: the installed program showed no window"
-        failed=$((failed + 1))
+    fi
+    check "$row: Enter held on Info in the installed program leaves About open" yes \
+        "$([ -n "$about" ] && echo yes)"
+    if [ -n "$about" ]; then
+        # Each window as the X server shows it, side by side.
+        import -window "$id" "$work/main.png"
+        import -window "$about" "$work/about.png"
+        convert "$work/main.png" \( "$work/about.png" -background none -splice 16x0 \) \
+            +append "$out/$row-installed.png"
     fi
     w taskkill /im skarvel.exe >/dev/null || true
     timeout 60 wineserver -w || true
 done
-echo "Wine rows: $failed failed, $SECONDS s"
-exit $((failed > 0))
+echo "Wine rows: $checks checks, $failures failed, $SECONDS s"
+[ "$failures" -eq 0 ]
