@@ -66,13 +66,10 @@ double shownContrast(const QImage& shot, const QRect& room) {
             ++counts[shot.pixel(x, y)];
         }
     }
-    QRgb ground = 0;
-    for (auto colour = counts.cbegin(); colour != counts.cend(); ++colour) {
-        ground = colour.value() > counts.value(ground) ? colour.key() : ground;
-    }
+    const auto ground = std::max_element(counts.cbegin(), counts.cend()); // by count
     double most = 1;
-    for (auto colour = counts.cbegin(); colour != counts.cend(); ++colour) {
-        most = std::max(most, skarvel::contrastRatio(QColor(ground), QColor(colour.key())));
+    for (auto ink = counts.cbegin(); ink != counts.cend(); ++ink) {
+        most = std::max(most, skarvel::contrastRatio(QColor(ground.key()), QColor(ink.key())));
     }
     return most;
 }
