@@ -4,8 +4,8 @@
 # registered as Windows registers it) and the program, by its install rules. Then, row by
 # row, each row's setting added to what the rows before it set: the Windows build of the
 # check program, run from the install folder so that the installed DLLs and plugins (Qt's
-# windows platform) serve it, and the installed skarvel.exe as a user starts it: Enter held
-# on Info must leave the About dialog open, and both windows are photographed.
+# windows platform) serve it, and the installed skarvel.exe as a user starts it: Info must
+# open the About dialog, and both windows are photographed.
 # Usage: wine-rows.sh BUILD_DIR CHECK.exe OUT_DIR FACE.ttf
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -26,8 +26,6 @@ fonts='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts'
 cp /usr/share/wine/fonts/sserife.fon "$WINEPREFIX/drive_c/windows/Fonts/"
 w reg add "$fonts" /v 'MS Sans Serif 8,10,12,14,18,24' /t REG_SZ /d sserife.fon /f >/dev/null
 
-# Wine 8 takes the system DPI from the user's desktop settings.
-dpi() { w reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null; }
 # Windows' own dialog face where Wine has none: a free face renamed (built, never shipped).
 truetype_face() {
     cp "$face" "$WINEPREFIX/drive_c/windows/Fonts/micross.ttf"
@@ -58,8 +56,9 @@ rows=(
     "wine-face|96||font=Microsoft Sans Serif/8,measure=no|truetype_face|"
 )
 for entry in "${rows[@]}"; do
-    IFS='|' read -r row resolution baseline expected setup program <<<"$entry"
-    dpi "$resolution"
+    IFS='|' read -r row dpi baseline expected setup program <<<"$entry"
+    # Wine 8 takes the system DPI from the user's desktop settings.
+    w reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
     [ -z "$setup" ] || "$setup"
     timeout 60 wineserver -w || true
     status=0
@@ -68,24 +67,18 @@ for entry in "${rows[@]}"; do
     [ -n "$program" ] || continue
 
     # The installed program as a user starts it, clear of the About dialog's fixed place.
+    # (A held key's repeats never reach the dialog the key opened under Wine, even without
+    # the held-key rule: that rule is checked natively, under a window manager.)
     w "$folder\\skarvel.exe" &
     id=$(timeout 30 xdotool search --sync --onlyvisible --name '^Skarvel$' | head -n1) || true
     about=
     if [ -n "$id" ]; then
-        xdotool windowmove --sync "$id" $((560 * resolution / 96)) 0
-        eval "$(xdotool getwindowgeometry --shell "$id")"
-        # A click on Info at (356, 348) opens About; Esc closes it, and Info keeps the focus.
-        # Enter held there opens it again, and the key's repeats must leave it open.
-        xdotool mousemove $((X + 356 * resolution / 96)) $((Y + 348 * resolution / 96)) click 1
-        timeout 30 xdotool search --sync --onlyvisible --name '^About Skarvel$' >/dev/null || true
-        xdotool key Escape
-        for _ in $(seq 40); do xdotool search --onlyvisible --name '^About Skarvel$' >/dev/null || break; sleep 0.1; done
-        xdotool keydown Return sleep 1.5 keyup Return
-        about=$(timeout 5 xdotool search --sync --onlyvisible --name '^About Skarvel$' | head -n1) ||
-            true
+        xdotool windowmove --sync "$id" $((560 * dpi / 96)) 0
+        # Enter on Info, last in the tab order.
+        xdotool windowfocus --sync "$id" key shift+Tab Return
+        about=$(timeout 30 xdotool search --sync --onlyvisible --name '^About Skarvel$' | head -n1) || true
     fi
-    check "$row: Enter held on Info in the installed program leaves About open" yes \
-        "$([ -n "$about" ] && echo yes)"
+    check "$row: Info in the installed program opens About" yes "$([ -n "$about" ] && echo yes)"
     if [ -n "$about" ]; then
         # Each window as the X server shows it, side by side.
         import -window "$id" "$work/main.png"
