@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test: each stage in
 # scripts/stages runs, all of them even when one fails, and the run ends with the count of
-# failed stages (and fails if there is any). The Windows stage, which spends most of its
-# time waiting on Wine and its virtual screens, runs beside the others from the start, after
-# installing its own packages, and the fuzz stage follows it there, so that both lanes end
-# at about the same time; that lane's output follows the other's.
+# failed stages (and fails if there is any). The Windows stage runs beside the others from
+# the start, after installing its own packages, and the fuzz and package stages follow it
+# there, so that both lanes end at about the same time; that lane's output follows the
+# other's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh linux
@@ -25,7 +25,7 @@ stage() { # stage SCRIPT: runs it, says how it went and notes a failure in $resu
     fi
 }
 
-beside=(scripts/stages/40-windows.sh scripts/stages/30-fuzz.sh)
+beside=(scripts/stages/40-windows.sh scripts/stages/30-fuzz.sh scripts/stages/50-package.sh)
 {
     # A failed install shows as the failure of the stages that need it.
     scripts/setup.sh windows || true
