@@ -67,8 +67,7 @@ for entry in "${rows[@]}"; do
     [ -n "$program" ] || continue
 
     # The installed program as a user starts it, clear of the About dialog's fixed place.
-    # (A held key's repeats never reach the dialog the key opened under Wine, even without
-    # the held-key rule: that rule is checked natively, under a window manager.)
+    # (Under Wine a held key's repeats never reach the dialog: window_stacking checks that.)
     w "$folder\\skarvel.exe" &
     id=$(timeout 30 xdotool search --sync --onlyvisible --name '^Skarvel$' | head -n1) || true
     about=
