@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test: each stage in
 # scripts/stages runs, all of them even when one fails, and the run ends with the count of
-# failed stages (and fails if there is any). The Windows stage runs beside the others from
-# the start, after installing its own packages, and the fuzz and package stages follow it
-# there, so that both lanes end at about the same time; that lane's output follows the
+# failed stages (and fails if there is any). The fuzz, Windows and package stages run in a
+# lane beside the others from the start, the Windows packages installing during the fuzz
+# stage, so that both lanes end at about the same time; that lane's output follows the
 # other's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,11 +25,16 @@ stage() { # stage SCRIPT: runs it, says how it went and notes a failure in $resu
     fi
 }
 
-beside=(scripts/stages/40-windows.sh scripts/stages/30-fuzz.sh scripts/stages/50-package.sh)
+beside=(scripts/stages/30-fuzz.sh scripts/stages/40-windows.sh scripts/stages/50-package.sh)
 {
     # A failed install shows as the failure of the stages that need it.
-    scripts/setup.sh windows || true
+    scripts/setup.sh windows >"$results/setup.log" 2>&1 &
+    installing=$!
     for script in "${beside[@]}"; do
+        if [ "$script" == scripts/stages/40-windows.sh ]; then
+            wait "$installing" || true
+            cat "$results/setup.log"
+        fi
         stage "$script"
     done
 } >"$results/beside.log" 2>&1 &
