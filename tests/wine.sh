@@ -1,27 +1,14 @@
-# Sourced by everything that runs Windows programs under Wine (the test programs' emulator,
+# Sourced by every script that runs Windows programs under Wine (the test programs' emulator,
 # the launcher's Wine suite, the installer check and the desktop matrix's Wine rows): Wine's
-# settings; `wine_desktop`, a fresh, private Wine prefix on a virtual X screen of its own, both
-# ended when the sourcing script exits; `w`, which runs a Windows command there; `check`.
+# settings, and `w`, `check` and `wine_desktop`.
+
 export WINEDEBUG="${WINEDEBUG:--all}"
-# No Mono or Gecko install prompts, and no menu entries on this machine's own desktop
-# for the shortcuts an installer makes.
+# No Mono or Gecko install prompts, and no menu entries on this machine's own desktop for
+# the shortcuts an installer makes.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-# wine_desktop WORK_DIR WIDTHxHEIGHT: the prefix in WORK_DIR/prefix, DISPLAY set.
-wine_desktop() {
-    export WINEPREFIX="$1/prefix"
-    exec 3>"$1/display"
-    Xvfb -displayfd 3 -screen 0 "$2x24" -nolisten tcp >/dev/null 2>&1 &
-    wine_desktop_xvfb=$!
-    exec 3>&-
-    trap 'timeout 30 wineserver -k >/dev/null 2>&1 || true; kill $wine_desktop_xvfb 2>/dev/null || true' EXIT
-    local _
-    for _ in $(seq 50); do [ -s "$1/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$1/display")"
-    timeout 300 wineboot -i >/dev/null 2>&1
-}
-
-# Wine's own messages dropped, Windows' line ends made Unix ones.
+# w COMMAND...: runs a Windows command, Wine's own messages dropped, Windows' line ends
+# made Unix ones.
 w() { timeout 120 wine "$@" 2>/dev/null | tr -d '\r'; }
 
 # check NAME EXPECTED ACTUAL: one check, counted in $checks and, failed, in $failures; a
@@ -37,4 +24,19 @@ check() {
         printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
         [ -z "${DISPLAY:-}" ] || import -window root "${work:-.}/failure-$checks.png" 2>/dev/null || true
     fi
+}
+
+# wine_desktop WORK_DIR WIDTHxHEIGHT: a fresh, private prefix in WORK_DIR/prefix on a virtual
+# X screen of its own, DISPLAY set; both end when the sourcing script exits.
+wine_desktop() {
+    export WINEPREFIX="$1/prefix"
+    exec 3>"$1/display"
+    Xvfb -displayfd 3 -screen 0 "$2x24" -nolisten tcp >/dev/null 2>&1 &
+    wine_desktop_xvfb=$!
+    exec 3>&-
+    trap 'timeout 30 wineserver -k >/dev/null 2>&1 || true; kill $wine_desktop_xvfb 2>/dev/null || true' EXIT
+    local _
+    for _ in $(seq 50); do [ -s "$1/display" ] && break; sleep 0.1; done
+    export DISPLAY=":$(cat "$1/display")"
+    timeout 300 wineboot -i >/dev/null 2>&1
 }
