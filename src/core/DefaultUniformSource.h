@@ -12,6 +12,9 @@ class DefaultUniformSource final : public UniformSource {
 public:
     float next() override;
 
+    // The step from one output of the engine to a draw in [0, 1).
+    static float fromBits(std::mt19937::result_type bits);
+
 private:
     // The standard engine with its standard default seed gives the same sequence
     // on every conforming library.

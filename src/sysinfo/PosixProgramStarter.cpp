@@ -74,12 +74,12 @@ std::vector<char*> execArray(std::vector<std::string>& strings) {
     _exit(127);
 }
 
-pid_t waitForChild(pid_t child, int& status) {
-    pid_t result = 0;
-    do {
-        result = waitpid(child, &status, 0);
-    } while (result < 0 && errno == EINTR);
-    return result;
+// Reaps the middle process. Its status says nothing (it always exits 0), and the wait
+// fails when the application ignores SIGCHLD, as the system then reaps it; either way
+// the report pipe alone tells how the start went.
+void reapChild(pid_t child) {
+    while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+    }
 }
 
 // Reads the exec error the grandchild reports; 0 when the pipe closed without
@@ -153,8 +153,7 @@ void PosixProgramStarter::start(const ToolCommand& command) {
     }
 
     close(report[1]);
-    int status = 0;
-    waitForChild(middle, status);
+    reapChild(middle);
     const int error = readExecError(report[0]);
     close(report[0]);
     if (error != 0) {

@@ -93,11 +93,9 @@ bool RegistryToolLocator::GetKeyValue(RegistryRoot KeyRoot, const std::string& K
         break;
     }
     case RegistryValueType::Dword:
-        if (data.size() != sizeof(std::uint32_t)) {
-            KeyVal.clear();
-            return false;
-        }
-        KeyVal = std::to_string(littleEndianDword(data));
+        // Read as from the zero-filled buffer whatever the size: a short number has
+        // zeros above its bytes, a long one counts by its first four.
+        KeyVal = std::to_string(littleEndianDword(data.substr(0, sizeof(std::uint32_t))));
         break;
     default:
         // Read but not converted; the caller's text stays as it was.

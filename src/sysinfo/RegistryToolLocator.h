@@ -29,9 +29,9 @@ public:
     std::optional<ToolCommand> locate() override;
 
     // Reads one value as text. False, with KeyVal emptied, when the key cannot be
-    // opened or the value cannot be read (missing, longer than the buffer, or a
-    // number of the wrong length). True otherwise: text values and numbers (as
-    // unsigned decimal) replace KeyVal, other types leave it as passed. Throws
+    // opened or the value cannot be read (missing, or longer than the buffer). True
+    // otherwise: text values and numbers (the unsigned decimal of the buffer's first
+    // four bytes) replace KeyVal, other types leave it as passed. Throws
     // std::invalid_argument for a reported size of 0, after closing the key.
     bool GetKeyValue(RegistryRoot KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
                      std::string& KeyVal);

@@ -6,44 +6,20 @@
 #include <windows.h>
 
 namespace skarvel {
-namespace {
-
-// One argument as the C runtime's command-line parser reads it back: quoted, with a
-// quote escaped by a backslash and the backslashes before a quote (or before the
-// closing quote) doubled.
-std::string quotedArgument(const std::string& argument) {
-    std::string quoted = "\"";
-    std::size_t backslashes = 0; // in the run just copied
-    for (const char c : argument) {
-        if (c == '"') {
-            quoted.append(backslashes + 1, '\\');
-        }
-        backslashes = c == '\\' ? backslashes + 1 : 0;
-        quoted += c;
-    }
-    quoted.append(backslashes, '\\');
-    return quoted + "\"";
-}
-
-} // namespace
 
 void WindowsProgramStarter::start(const ToolCommand& command) {
     const std::string& path = command.path;
-    // Quotes cannot occur in a file name; a zero byte would shorten the path or an
-    // argument.
+    // Quotes cannot occur in a file name; a zero byte would shorten the path. The tool
+    // found through the registry takes no arguments, so none are handed over.
     if (path.empty() || path.find('\0') != std::string::npos ||
         path.find('"') != std::string::npos) {
         throw StartError(path, ERROR_INVALID_NAME);
     }
-    // The program's own argument zero, quoted, then the arguments; CreateProcessA may
-    // write to this buffer.
-    std::string line = "\"" + path + "\"";
-    for (const std::string& argument : command.arguments) {
-        if (argument.find('\0') != std::string::npos) {
-            throw StartError(path, ERROR_INVALID_PARAMETER);
-        }
-        line += " " + quotedArgument(argument);
+    if (!command.arguments.empty()) {
+        throw StartError(path, ERROR_INVALID_PARAMETER);
     }
+    // The program's own argument zero, quoted; CreateProcessA may write to this buffer.
+    const std::string line = "\"" + path + "\"";
     std::vector<char> commandLine(line.begin(), line.end());
     commandLine.push_back('\0');
 

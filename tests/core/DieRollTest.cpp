@@ -1,10 +1,13 @@
 #include "DieRoll.h"
 
 #include "FakeAttackView.h"
+#include "OverflowError.h"
 #include "ScriptedUniformSource.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +69,27 @@ INSTANTIATE_TEST_SUITE_P(SinglePrecisionProduct, RollDieCases,
                          ::testing::Values(RollCase{6, 13981013 * 0x1.0p-24f, 6},
                                            RollCase{6, 13981012 * 0x1.0p-24f, 5},
                                            RollCase{20, 0.5f, 11}, RollCase{20, 0.45f, 10}));
+
+// The caller's conversion of a roll into a small integer, at and beyond its range.
+class RollAsSmallInt : public ::testing::TestWithParam<std::pair<float, std::optional<int>>> {};
+
+TEST_P(RollAsSmallInt, IsExactInRangeAndAnOverflowOutside) {
+    const auto [value, expected] = GetParam();
+    if (expected) {
+        EXPECT_EQ(toSmallInt(value), *expected);
+    } else {
+        EXPECT_THROW(toSmallInt(value), OverflowError) << value;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, RollAsSmallInt,
+    ::testing::Values(std::pair{-32768.0f, std::optional{-32768}},
+                      std::pair{32767.0f, std::optional{32767}},
+                      std::pair{-32769.0f, std::optional<int>{}},
+                      std::pair{32768.0f, std::optional<int>{}},
+                      std::pair{std::numeric_limits<float>::quiet_NaN(), std::optional<int>{}},
+                      std::pair{-std::numeric_limits<float>::infinity(), std::optional<int>{}}));
 
 } // namespace
 } // namespace skarvel::test

@@ -162,6 +162,7 @@ inline float randomDraw(Bits& rng, std::int32_t die) {
 }
 
 // The value rounded half to even, or nullopt when it lies outside -32768..32767.
+// The fuzz target feeds it the parts of any text it recognises as a number.
 inline std::optional<std::int64_t> referenceValue(const NumberText& number) {
     const auto firstNonZero = number.digits.find_first_not_of('0');
     if (firstNonZero == std::string::npos) {
@@ -171,16 +172,21 @@ inline std::optional<std::int64_t> referenceValue(const NumberText& number) {
     const auto length = static_cast<std::int64_t>(digits.size());
 
     std::int64_t shift = -number.places;
-    if (!number.exponentDigits.empty()) {
-        if (number.exponentDigits.size() > 15) {
+    const auto exponentStart = number.exponentDigits.find_first_not_of('0');
+    if (exponentStart != std::string::npos) {
+        const std::string exponentDigits = number.exponentDigits.substr(exponentStart);
+        if (exponentDigits.size() > 15) {
             // Some 10^(10^15): nonzero digits make the value enormous or vanishing.
             if (number.exponentNegative) {
                 return 0;
             }
             return std::nullopt;
         }
-        const std::int64_t exponent = std::stoll(number.exponentDigits);
+        const std::int64_t exponent = std::stoll(exponentDigits);
         shift += number.exponentNegative ? -exponent : exponent;
+    }
+    if (length + shift < 0) {
+        return 0; // below 0.1
     }
 
     // Split the digits at the shifted point into whole and fraction digits.

@@ -22,6 +22,7 @@ struct ReadCase {
     std::optional<FakeValue> value; // nullopt: the key exists but the value does not
     Outcome outcome;
     std::string keyVal; // KeyVal afterwards; it held `before` on entry
+    RegistryResult open = RegistryResult::Success;
 };
 
 void PrintTo(const ReadCase& c, std::ostream* os) {
@@ -53,7 +54,7 @@ class GetKeyValueRead : public GetKeyValueOpen, public testing::WithParamInterfa
 
 TEST_P(GetKeyValueRead, GivesResultAndTextAndClosesTheKey) {
     const ReadCase& c = GetParam();
-    registry.addKey(key);
+    registry.addKey(key, c.open);
     if (c.value) {
         registry.setValue(key, "V", *c.value);
     }
@@ -68,6 +69,7 @@ TEST_P(GetKeyValueRead, GivesResultAndTextAndClosesTheKey) {
     }
     EXPECT_EQ(keyVal, c.keyVal);
     EXPECT_EQ(registry.opens().size(), 1U);
+    EXPECT_EQ(registry.closes(), c.open == RegistryResult::Success ? 1U : 0U);
     EXPECT_EQ(registry.stillOpen(), 0U);
     EXPECT_EQ(registry.misuses(), 0U);
 }
@@ -115,9 +117,16 @@ INSTANTIATE_TEST_SUITE_P(
                  Outcome::True, "305419896"},
         ReadCase{"NumberLargest", typed(RegistryValueType::Dword, "\xFF\xFF\xFF\xFF"),
                  Outcome::True, "4294967295"},
-        ReadCase{"NumberTooShort", typed(RegistryValueType::Dword, "\1\0"s), Outcome::False, ""},
-        ReadCase{"NumberTooLong", typed(RegistryValueType::Dword, "\1\0\0\0\0"s), Outcome::False,
-                 ""}),
+        // A number of another length is read from the zero-filled buffer.
+        ReadCase{"NumberOfTwoBytes", typed(RegistryValueType::Dword, "\x34\x12"), Outcome::True,
+                 "4660"},
+        ReadCase{"NumberOfFiveBytes", typed(RegistryValueType::Dword, "\1\2\0\0\xFF"s),
+                 Outcome::True, "513"},
+        // Keys that cannot be opened: missing, refused, or any other failure.
+        ReadCase{"KeyMissing", std::nullopt, Outcome::False, "", RegistryResult::FileNotFound},
+        ReadCase{"KeyAccessDenied", text("x"), Outcome::False, "", RegistryResult::AccessDenied},
+        ReadCase{"KeyUnnamedFailure", text("x"), Outcome::False, "",
+                 static_cast<RegistryResult>(1018)}),
     [](const testing::TestParamInfo<ReadCase>& param) { return std::string(param.param.name); });
 
 TEST_F(GetKeyValueOpen, AsksForReadRightsOnlyUnderTheGivenRoot) {
@@ -131,22 +140,6 @@ TEST_F(GetKeyValueOpen, AsksForReadRightsOnlyUnderTheGivenRoot) {
     EXPECT_EQ(call.options, 0U);
     EXPECT_EQ(call.accessMask, 0x20019U);
     EXPECT_EQ(registry.closes(), 1U);
-}
-
-TEST_F(GetKeyValueOpen, KeyThatCannotBeOpenedGivesFalseAndEmptyTextAndNoClose) {
-    for (const RegistryResult refusal : {RegistryResult::FileNotFound, RegistryResult::AccessDenied,
-                                         static_cast<RegistryResult>(1018)}) {
-        FakeRegistry refusing;
-        RegistryToolLocator reader(refusing, files);
-        if (refusal != RegistryResult::FileNotFound) {
-            refusing.addKey(key, refusal);
-        }
-        std::string keyVal = before;
-        EXPECT_FALSE(reader.GetKeyValue(RegistryRoot::LocalMachine, key, "V", keyVal));
-        EXPECT_EQ(keyVal, "");
-        EXPECT_EQ(refusing.closes(), 0U);
-        EXPECT_EQ(refusing.misuses(), 0U);
-    }
 }
 
 } // namespace

@@ -39,9 +39,11 @@ TEST_F(PosixProgramStarterTest, PathWithBlanksIsNeverSplit) {
     // A shell or a split command line would run "<scratch>/Program" with arguments.
     const fs::path trap = scratch.addRecorder("Program");
     const fs::path tool = scratch.addRecorder("Program Files/Info Tool/run me");
+    // The trap is what a split at the first blank would run: true unless the scratch
+    // folder's own path holds a blank.
+    ASSERT_EQ(tool.string().substr(0, tool.string().find(' ')), trap.string());
     starter.start(tool.string());
     EXPECT_EQ(scratch.waitForLog(), tool.string() + "\n");
-    EXPECT_NE(trap, tool);
 }
 
 TEST_F(PosixProgramStarterTest, ToolRunsOnInItsOwnSessionWithoutBeingWaitedFor) {
@@ -77,7 +79,7 @@ TEST_F(PosixProgramStarterTest, WorksWhileTheApplicationIgnoresChildSignals) {
     EXPECT_EQ(scratch.waitForLog(), tool.string() + "\n");
 }
 
-// The arguments arrive whole; the tool gets a fresh start-up token, never the one this
+// The arguments arrive whole; the tool gets a fresh start-up token, never one this
 // process was started with.
 TEST_F(PosixProgramStarterTest, ArgumentsAndOnlyAFreshStartupToken) {
     struct FreshToken : LaunchTokens {
@@ -85,16 +87,23 @@ TEST_F(PosixProgramStarterTest, ArgumentsAndOnlyAFreshStartupToken) {
             return {"DESKTOP_STARTUP_ID=new"};
         }
     } tokens;
+    setenv("DESKTOP_STARTUP_ID", "spent", 1);
     setenv("XDG_ACTIVATION_TOKEN", "spent", 1);
     const std::string log = scratch.log().string();
-    const fs::path tool = scratch.addFile("tool",
-                                          "#!/bin/sh\nprintf '%s|' \"$@\" \"$DESKTOP_STARTUP_ID\" "
-                                          "\"${XDG_ACTIVATION_TOKEN-none}\" > '" +
-                                              log + ".part'; mv '" + log + ".part' '" + log + "'\n",
-                                          fs::perms::owner_all);
-    PosixProgramStarter(&tokens).start({tool.string(), {"info overview", "", "$HOME"}});
+    const fs::path tool =
+        scratch.addFile("tool",
+                        "#!/bin/sh\nprintf '%s|' \"$@\" \"${DESKTOP_STARTUP_ID-none}\" "
+                        "\"${XDG_ACTIVATION_TOKEN-none}\" > '" +
+                            log + ".part'; mv '" + log + ".part' '" + log + "'\n",
+                        fs::perms::owner_all);
+    // Without tokens of its own the starter passes on neither inherited one.
+    starter.start({tool.string(), {"info overview", "", "$HOME"}});
+    EXPECT_EQ(scratch.waitForLog(), "info overview||$HOME|none|none|");
+    fs::remove(scratch.log());
+    PosixProgramStarter(&tokens).start(tool.string());
+    unsetenv("DESKTOP_STARTUP_ID");
     unsetenv("XDG_ACTIVATION_TOKEN");
-    EXPECT_EQ(scratch.waitForLog(), "info overview||$HOME|new|none|");
+    EXPECT_EQ(scratch.waitForLog(), "new|none|");
 }
 
 #if defined(__linux__)
@@ -123,9 +132,10 @@ TEST_F(PosixProgramStarterTest, ApplicationDescriptorsStayBehind) {
 struct Unstartable {
     const char* name;
     std::string relative; // made in the scratch folder unless empty
-    std::string content;
+    std::string content;  // empty: a recorder
     fs::perms permissions;
     std::string pathSuffix; // appended to the full path handed to the starter
+    std::vector<std::string> arguments;
 };
 
 void PrintTo(const Unstartable& u, std::ostream* os) {
@@ -134,36 +144,44 @@ void PrintTo(const Unstartable& u, std::ostream* os) {
 
 class PosixProgramStarterFailure : public testing::TestWithParam<Unstartable> {};
 
+// A program started all the same would log its run; as it runs on its own, the test
+// waits a while for a line that must never come.
 TEST_P(PosixProgramStarterFailure, ThrowsStartErrorAndRunsNothing) {
     const Unstartable& u = GetParam();
     ScratchFolder scratch;
     std::string path;
     if (!u.relative.empty()) {
-        path = scratch.addFile(u.relative, u.content, u.permissions).string();
+        path = (u.content.empty() ? scratch.addRecorder(u.relative)
+                                  : scratch.addFile(u.relative, u.content, u.permissions))
+                   .string();
+        fs::permissions(path, u.permissions);
     }
     path += u.pathSuffix;
     PosixProgramStarter starter;
-    EXPECT_THROW(starter.start(path), StartError);
+    EXPECT_THROW(starter.start({path, u.arguments}), StartError);
     errno = 0;
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
+    EXPECT_EQ(scratch.waitForLog(std::chrono::milliseconds(500)), "");
 }
 
-const std::string recorderText = "#!/bin/sh\ntouch \"$0.ran\"\n";
-
+// A zero byte would cut the path or an argument short at the system's edge.
 INSTANTIATE_TEST_SUITE_P(
     Cases, PosixProgramStarterFailure,
-    testing::Values(Unstartable{"EmptyPath", "", "", fs::perms::none, ""},
-                    Unstartable{"NoSuchFile", "", "", fs::perms::none, "/nonexistent/skarvel-tool"},
-                    Unstartable{"NotExecutable", "tool", recorderText, fs::perms::owner_read, ""},
-                    Unstartable{"Folder", "dir/x", "", fs::perms::owner_all, "/.."},
-                    Unstartable{"NotAProgram", "tool",
-                                "\x7F"
-                                "ELFgarbage",
-                                fs::perms::owner_all, ""},
-                    // A zero byte would cut the path short at the system's edge.
-                    Unstartable{"ZeroByteInPath", "tool", recorderText, fs::perms::owner_all,
-                                "\0/x"s}),
+    testing::Values(
+        Unstartable{"EmptyPath", "", "", fs::perms::none, "", {}},
+        Unstartable{"NoSuchFile", "", "", fs::perms::none, "/nonexistent/skarvel-tool", {}},
+        Unstartable{"NotExecutable", "tool", "", fs::perms::owner_read, "", {}},
+        Unstartable{"Folder", "dir/x", "", fs::perms::owner_all, "/..", {}},
+        Unstartable{"NotAProgram",
+                    "tool",
+                    "\x7F"
+                    "ELFgarbage",
+                    fs::perms::owner_all,
+                    "",
+                    {}},
+        Unstartable{"ZeroByteInPath", "tool", "", fs::perms::owner_all, "\0/x"s, {}},
+        Unstartable{"ZeroByteInArgument", "tool", "", fs::perms::owner_all, "", {"a\0b"s}}),
     [](const testing::TestParamInfo<Unstartable>& param) { return std::string(param.param.name); });
 
 } // namespace
