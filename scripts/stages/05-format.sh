@@ -2,7 +2,8 @@
 # Every tracked C++ file as clang-format (14, Debian 12's) and the root's .clang-format lay
 # it out: any file that would change fails the stage, naming the lines. Header templates
 # are checked with each @NAME@ placeholder read as the identifier _NAME_, of the same
-# length.
+# length. Then every path, preset, script and target the docs name must exist
+# (scripts/check-docs.py).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 status=0
@@ -13,4 +14,5 @@ for template in "${templates[@]}"; do
         clang-format --dry-run -Werror --assume-filename="$template" || status=1
 done
 echo "$(($(git ls-files -- '*.cpp' '*.h' | wc -l) + ${#templates[@]})) C++ files checked"
+python3 scripts/check-docs.py || status=1
 exit "$status"
