@@ -14,8 +14,8 @@ linux=(
     xvfb xauth
     # the two windows' stacking under a real window manager
     openbox x11-utils xdotool
-    # sanitizers and fuzzing, and the format check
-    clang libclang-rt-14-dev clang-format git
+    # sanitizers and fuzzing, and the format and docs checks
+    clang libclang-rt-14-dev clang-format git python3
     # leak and heap checks of the memory probe, by hand
     valgrind
     # desktop integration checks, and the Windows resources that the packaging checks compile
@@ -49,12 +49,10 @@ for group in "${groups[@]}"; do
     esac
 done
 
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
+# One query for all of them, so that a caller with nothing missing goes on at once.
+installed=$(dpkg-query -W -f='${db:Status-Status} ${Package}\n' "${packages[@]}" 2>/dev/null |
+    awk '$1 == "installed" { print $2 }' | sort -u) || true
+mapfile -t missing < <(printf '%s\n' "${packages[@]}" | sort -u | comm -23 - <(echo "$installed"))
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing missing packages: ${missing[*]}"

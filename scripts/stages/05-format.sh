@@ -6,6 +6,7 @@
 # (scripts/check-docs.py).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+scripts/setup.sh linux
 status=0
 git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror || status=1
 mapfile -d '' -t templates < <(git ls-files -z -- '*.h.in' '*.cpp.in')
