@@ -5,10 +5,5 @@
 # and started offscreen (tests/packaging/package-check.sh).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-# The unit and package stages share the ci build, and may run side by side: one at a time.
-mkdir -p build
-exec {lock}>build/ci.lock
-flock "$lock"
-cmake --preset ci
-cmake --build --preset ci -j2
-ctest --preset package
+scripts/setup.sh linux
+exec scripts/ci-build.sh ctest --preset package
