@@ -18,8 +18,8 @@ linux=(
     clang libclang-rt-14-dev clang-format git python3
     # leak and heap checks of the memory probe, by hand
     valgrind
-    # desktop integration checks, and the Windows resources that the packaging checks compile
-    desktop-file-utils appstream binutils-mingw-w64-x86-64
+    # desktop integration checks
+    desktop-file-utils appstream
     # the desktop matrix: Qt's platform themes of qt6ct and GTK 3, the settings' face
     qt6ct qt6-gtk-platformtheme fonts-dejavu-core
     # the Debian package: dependency list, unpacking and checking, Debian's own checker
@@ -31,7 +31,7 @@ linux=(
 windows=(
     # the cross build (and the toolkit's build from Debian's source), the tests under Wine,
     # the installer, and its check on a virtual screen
-    g++-mingw-w64-x86-64 wine wine64
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64
     nsis imagemagick
     # the desktop matrix's Wine rows: Windows' raster MS Sans Serif, and the tools that
     # rename a face
