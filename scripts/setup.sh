@@ -14,12 +14,12 @@ linux=(
     xvfb xauth
     # the two windows' stacking under a real window manager
     openbox x11-utils xdotool
-    # sanitizers and fuzzing, and the format check
-    clang libclang-rt-14-dev clang-format git
+    # sanitizers and fuzzing, and the format and docs checks
+    clang libclang-rt-14-dev clang-format git python3
     # leak and heap checks of the memory probe, by hand
     valgrind
-    # desktop integration checks, and the Windows resources that the packaging checks compile
-    desktop-file-utils appstream binutils-mingw-w64-x86-64
+    # desktop integration checks
+    desktop-file-utils appstream
     # the desktop matrix: Qt's platform themes of qt6ct and GTK 3, the settings' face
     qt6ct qt6-gtk-platformtheme fonts-dejavu-core
     # the Debian package: dependency list, unpacking and checking, Debian's own checker
@@ -31,7 +31,7 @@ linux=(
 windows=(
     # the cross build (and the toolkit's build from Debian's source), the tests under Wine,
     # the installer, and its check on a virtual screen
-    g++-mingw-w64-x86-64 wine wine64
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64
     nsis imagemagick
     # the desktop matrix's Wine rows: Windows' raster MS Sans Serif, and the tools that
     # rename a face
@@ -49,12 +49,10 @@ for group in "${groups[@]}"; do
     esac
 done
 
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
+# One query for all of them, so that a caller with nothing missing goes on at once.
+installed=$(dpkg-query -W -f='${db:Status-Status} ${Package}\n' "${packages[@]}" 2>/dev/null |
+    awk '$1 == "installed" { print $2 }' | sort -u) || true
+mapfile -t missing < <(printf '%s\n' "${packages[@]}" | sort -u | comm -23 - <(echo "$installed"))
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing missing packages: ${missing[*]}"

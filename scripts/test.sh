@@ -9,9 +9,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh linux
 
-# Widget tests need no display; a caller that wants a real one sets its own.
-export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-
 results=$(mktemp -d)
 trap 'rm -rf "$results"' EXIT
 stage() { # stage SCRIPT: runs it, says how it went and notes a failure in $results/failed

@@ -28,15 +28,10 @@ check() {
 
 # wine_desktop WORK_DIR WIDTHxHEIGHT: a fresh, private prefix in WORK_DIR/prefix on a virtual
 # X screen of its own, DISPLAY set; both end when the sourcing script exits.
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 wine_desktop() {
     export WINEPREFIX="$1/prefix"
-    exec 3>"$1/display"
-    Xvfb -displayfd 3 -screen 0 "$2x24" -nolisten tcp >/dev/null 2>&1 &
-    wine_desktop_xvfb=$!
-    exec 3>&-
-    trap 'timeout 30 wineserver -k >/dev/null 2>&1 || true; kill $wine_desktop_xvfb 2>/dev/null || true' EXIT
-    local _
-    for _ in $(seq 50); do [ -s "$1/display" ] && break; sleep 0.1; done
-    export DISPLAY=":$(cat "$1/display")"
+    xvfb_start "$1" "$2"
+    trap 'timeout 30 wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
     timeout 300 wineboot -i >/dev/null 2>&1
 }

@@ -5,6 +5,7 @@
 # are built in ci, and the package stage checks the package, once, in the ci build.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+scripts/setup.sh linux
 cmake --preset asan
 cmake --build --preset asan -j2
 ctest --preset asan

@@ -9,6 +9,7 @@
 # 0 only replays the seed corpora.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+scripts/setup.sh linux
 
 seconds="${SKARVEL_FUZZ_SECONDS:-30}"
 if ! [[ "$seconds" =~ ^[0-9]+$ ]]; then

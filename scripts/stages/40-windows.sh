@@ -7,6 +7,7 @@
 # a second time, and every test that took more than 10 s of wall time.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+scripts/setup.sh linux windows
 started=$SECONDS
 SKARVEL_WINDOWS_QT=$(scripts/windows-qt.sh)
 export SKARVEL_WINDOWS_QT

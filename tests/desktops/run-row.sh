@@ -14,11 +14,8 @@ mkdir -p "$home/.config" "$home/run" "$out"
 chmod 700 "$home/run"
 [ "$settings" == - ] || cp -r "$settings/." "$home/.config/"
 
-exec 3>"$home/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-exec 3>&-
-for _ in $(seq 50); do [ -s "$home/display" ] && break; sleep 0.1; done
+source "$(dirname "${BASH_SOURCE[0]}")/../xvfb.sh"
+xvfb_start "$home" 1280x1024
 
 baseline_arg=()
 [ "$baseline" == - ] || baseline_arg=("$baseline")
@@ -29,5 +26,5 @@ env -u XDG_CURRENT_DESKTOP -u KDE_SESSION_VERSION -u KDE_FULL_SESSION -u DESKTOP
     -u GTK_THEME -u KDEHOME -u KDEDIRS -u XDG_CONFIG_DIRS -u DBUS_SESSION_BUS_ADDRESS \
     HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_CACHE_HOME="$home/.cache" \
     XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/run" NO_AT_BRIDGE=1 \
-    DISPLAY=":$(cat "$home/display")" QT_QPA_PLATFORM=xcb "$@" \
+    QT_QPA_PLATFORM=xcb "$@" \
     "$check" "$row" "$out" "${baseline_arg[@]}"

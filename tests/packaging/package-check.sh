@@ -79,7 +79,8 @@ done
 grep -q "^Icon=$id$" "$root/usr/share/applications/$id.desktop" || fail "the entry names another icon"
 grep -q '^Exec=skarvel$' "$root/usr/share/applications/$id.desktop" || fail "the entry starts another program"
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
-appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >"$scratch/appstream.log" ||
+appstreamcli validate --no-net --pedantic --explain "$root/usr/share/metainfo/$id.metainfo.xml" \
+    >"$scratch/appstream.log" ||
     { cat "$scratch/appstream.log"; fail "the metainfo does not validate"; }
 
 # The program takes no options, so it is watched from outside: Qt's widget painting log
