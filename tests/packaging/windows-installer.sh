@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # What a Windows user sees of the installer, in a fresh Wine prefix under Xvfb, in each of
 # its modes: per user (an administrator's default when silent) and, beside that copy, for
-# all users in a folder whose path holds blanks and non-ASCII letters. For each, a silent
-# install, its files, Start-menu shortcut and Add or Remove Programs entry in that mode's
-# places; a second install over the first; the program started from the shortcut, an Attack
-# click that changes the roll display's pixels, Info opening "About Skarvel", System Info
-# starting the program the registry names; an uninstall after the program ran that leaves
-# nothing of its mode but what Windows itself keeps, and the other mode's copy as it was.
+# all users, moved to a folder whose path holds blanks and non-ASCII letters. For each, a
+# silent install, its files, Start-menu shortcut and Add or Remove Programs entry in that
+# mode's places; a second install over the first; the program started from the shortcut, an
+# Attack click that changes the roll display's pixels, Info opening "About Skarvel", System
+# Info starting the program the registry names; an uninstall after the program ran that
+# leaves nothing of its mode but what Windows itself keeps, and the other mode's copy as it was.
 # Usage: windows-installer.sh BUILD_DIR RECORDER.exe
 # BUILD_DIR is a Windows build: its NSIS installer is packed here, and the name, version
 # and publisher that the uninstall entry must show are the ones it was packed with.
@@ -49,7 +49,8 @@ snapshot() { # snapshot FILE
 }
 
 entries() { # entries HIVE: its uninstall entries, as text (reg query would print them in the
-    # OEM code page)
+    # OEM code page); none where the hive has no such key
+    rm -f "$work/uninstall.reg"
     w reg export "$1\Software\Microsoft\Windows\CurrentVersion\Uninstall" \
         "$(winepath -w "$work/uninstall.reg")" /y >/dev/null
     utf16 "$work/uninstall.reg"
@@ -171,10 +172,12 @@ used "$user_menu"
 timeout 60 wineserver -w || true
 snapshot "$work/per-user"
 
-# For all users, beside the per-user copy, with blanks and letters beyond ASCII in the folder
-# the user picks. The installer takes the folder unquoted, as the last word of its command
-# line; wine would quote it, so it goes through cmd, from the environment. The upgrade,
-# without /D=, goes where that copy is.
+# For all users, beside the per-user copy; then moved to a folder the user picks, with blanks
+# and letters beyond ASCII, where the next upgrade, without /D=, finds it. The installer
+# takes the folder unquoted, as the last word of its command line; wine would quote it, so
+# it goes through cmd, from the environment.
+w "$installer" /S /AllUsers
+installed "$(folder ProgramFiles)\\$name" "$machine_menu" HKLM
 odd_dir='C:\Program Files\Skärvel für Spielleiter'
 SKARVEL_INSTALL="\"$(winepath -w "$installer")\" /S /AllUsers /D=$odd_dir" w cmd /c %SKARVEL_INSTALL%
 installed "$odd_dir" "$machine_menu" HKLM
