@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# What a Windows user sees of the installer, in a fresh Wine prefix under Xvfb: a silent
-# install, its files, Start-menu shortcut and Add or Remove Programs entry; a second install
-# over the first; the program started from the shortcut, an Attack click that changes the
-# roll display's pixels, Info opening "About Skarvel", System Info starting the program the
-# registry names; an uninstall after the program ran that leaves nothing but what Windows
-# itself keeps; and the same in a folder whose path holds blanks and non-ASCII letters.
+# What a Windows user sees of the installer, in a fresh Wine prefix under Xvfb, in each of
+# its modes: per user (an administrator's default when silent) and, beside that copy, for
+# all users, moved to a folder whose path holds blanks and non-ASCII letters. For each, a
+# silent install, its files, Start-menu shortcut and Add or Remove Programs entry in that
+# mode's places; a second install over the first; the program started from the shortcut, an
+# Attack click that changes the roll display's pixels, Info opening "About Skarvel", System
+# Info starting the program the registry names; an uninstall after the program ran that
+# leaves nothing of its mode but what Windows itself keeps, and the other mode's copy as it was.
 # Usage: windows-installer.sh BUILD_DIR RECORDER.exe
 # BUILD_DIR is a Windows build: its NSIS installer is packed here, and the name, version
 # and publisher that the uninstall entry must show are the ones it was packed with.
@@ -46,13 +48,15 @@ snapshot() { # snapshot FILE
         >"$1.registry"
 }
 
-uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-entries() { # all uninstall entries, as text (reg query would print them in the OEM code page)
-    w reg export "$uninstall_key" "$(winepath -w "$work/uninstall.reg")" /y >/dev/null
+entries() { # entries HIVE: its uninstall entries, as text (reg query would print them in the
+    # OEM code page); none where the hive has no such key
+    rm -f "$work/uninstall.reg"
+    w reg export "$1\Software\Microsoft\Windows\CurrentVersion\Uninstall" \
+        "$(winepath -w "$work/uninstall.reg")" /y >/dev/null
     utf16 "$work/uninstall.reg"
 }
-entry() { # entry VALUE: one value of the program's uninstall entry
-    entries | sed -n "/\\\\Uninstall\\\\$name]$/,/^$/p" | sed -n "s/^\"$1\"=\"\(.*\)\"$/\1/p" |
+entry() { # entry HIVE VALUE: one value of the program's uninstall entry there
+    entries "$1" | sed -n "/\\\\Uninstall\\\\$name]$/,/^$/p" | sed -n "s/^\"$2\"=\"\(.*\)\"$/\1/p" |
         sed 's/\\\\/\\/g; s/\\"/"/g'
 }
 contains_utf16() { # contains_utf16 FILE TEXT
@@ -60,26 +64,31 @@ contains_utf16() { # contains_utf16 FILE TEXT
     pattern=$(printf '%s' "$2" | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n' | sed 's/../\\x&/g')
     LC_ALL=C grep -qaP "$pattern" "$1"
 }
-shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/$name/$name.lnk"
+# Each mode's places, as Windows names them: its folder for programs, its Start menu and
+# its registry hive. The installer's default folder is the mode's folder plus the name.
+folder() { w cmd /c echo "%$1%"; }
+user_dir="$(folder LOCALAPPDATA)\\Programs\\$name"
+user_menu="$(folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
+machine_menu="$(folder ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"
 
-installed() { # installed DIR: the files, the shortcut and the uninstall entry
-    local dir=$1 unix
+installed() { # installed DIR MENU HIVE: the files, the shortcut and the uninstall entry
+    local dir=$1 shortcut unix f missing=""
+    shortcut=$(unix_path "$2\\$name\\$name.lnk")
     unix=$(unix_path "$dir")
-    local f missing=""
     for f in skarvel.exe Uninstall.exe platforms/qwindows.dll styles/qwindowsvistastyle.dll LICENSE.txt \
         licenses/qt/copyright.txt; do
         [ -f "$unix/$f" ] || missing+=" $f"
     done
     check "installed into $dir" "" "$missing"
-    check "shortcut names the program and its icon" "yes" \
+    check "shortcut in $2 names the program and its icon" "yes" \
         "$(contains_utf16 "$shortcut" "$dir\\skarvel.exe" && echo yes)"
-    check "uninstall entry: name, version, publisher" "$name|$version|$publisher" \
-        "$(entry DisplayName)|$(entry DisplayVersion)|$(entry Publisher)"
-    check "uninstall entry: uninstaller" "\"$dir\\Uninstall.exe\"" "$(entry UninstallString)"
-    check "one uninstall entry" 1 "$(entries | grep -c "^\"DisplayName\"=\"$name\"$")"
+    check "$3 uninstall entry: name, version, publisher" "$name|$version|$publisher" \
+        "$(entry "$3" DisplayName)|$(entry "$3" DisplayVersion)|$(entry "$3" Publisher)"
+    check "$3 uninstall entry: uninstaller" "\"$dir\\Uninstall.exe\"" "$(entry "$3" UninstallString)"
+    check "one $3 uninstall entry" 1 "$(entries "$3" | grep -c "^\"DisplayName\"=\"$name\"$")"
 }
 
-uninstall() { # uninstall DIR: silently, then nothing may be left
+uninstall() { # uninstall DIR SNAPSHOT: silently, then the prefix must be as in SNAPSHOT
     local dir=$1
     # Every program of the prefix has ended, as after the user closed them.
     timeout 60 wineserver -w || true
@@ -89,9 +98,9 @@ uninstall() { # uninstall DIR: silently, then nothing may be left
     timeout 60 wineserver -w || true
     snapshot "$work/after"
     check "uninstall from $dir leaves no file" "" \
-        "$(diff "$work/before.files" "$work/after.files" | grep '^[<>]' || true)"
+        "$(diff "$2.files" "$work/after.files" | grep '^[<>]' || true)"
     check "uninstall from $dir leaves no registry key or value" "" \
-        "$(diff "$work/before.registry" "$work/after.registry" | grep '^[<>] *[^ ]' || true)"
+        "$(diff "$2.registry" "$work/after.registry" | grep '^[<>] *[^ ]' || true)"
 }
 
 window() { # window TITLE: waits for it and prints "X Y" of its client area
@@ -126,19 +135,13 @@ log="$drive/skarvel-recorder.log"
 timeout 60 wineserver -w || true
 snapshot "$work/before"
 
-default_dir="C:\\Program Files\\$name"
-w "$installer" /S
-installed "$default_dir"
-w "$installer" /S
-echo "-- installed again"
-installed "$default_dir"
-
-# The program as the user starts it, from the Start menu. Positions are the designed ones,
+# The program as the user starts it from MENU's shortcut. Positions are the designed ones,
 # in pixels at 96 dpi from each window's client area.
-w start "$(winepath -w "$shortcut")"
-read -r x y <<<"$(window "$name")"
-check "window \"$name\" open" yes "$([ -n "${x:-}" ] && echo yes)"
-if [ -n "${x:-}" ]; then
+used() { # used MENU
+    w start "$1\\$name\\$name.lnk"
+    read -r x y <<<"$(window "$name")"
+    check "window \"$name\" open" yes "$([ -n "${x:-}" ] && echo yes)"
+    [ -n "${x:-}" ] || return 0
     before=$(pixels $((x + 240)) $((y + 272)) 129 41)
     click $((x + 356)) $((y + 48)) # the first Attack button
     sleep 1
@@ -156,19 +159,35 @@ if [ -n "${x:-}" ]; then
         click $((ax + 325)) $((ay + 186)) # OK
     fi
     check "program closes" yes "$(stopped)"
-fi
-uninstall "$default_dir"
+}
 
-# Blanks and letters beyond ASCII in the folder the user picks.
+# Per user: what a silent install chooses, even for an administrator (as Wine's user is).
+w "$installer" /S
+installed "$user_dir" "$user_menu" HKCU
+w "$installer" /S /CurrentUser
+echo "-- installed again"
+installed "$user_dir" "$user_menu" HKCU
+check "no HKLM uninstall entry" 0 "$(entries HKLM | grep -c "^\"DisplayName\"=\"$name\"$")"
+used "$user_menu"
+timeout 60 wineserver -w || true
+snapshot "$work/per-user"
+
+# For all users, beside the per-user copy; then moved to a folder the user picks, with blanks
+# and letters beyond ASCII, where the next upgrade, without /D=, finds it. The installer
+# takes the folder unquoted, as the last word of its command line; wine would quote it, so
+# it goes through cmd, from the environment.
+w "$installer" /S /AllUsers
+installed "$(folder ProgramFiles)\\$name" "$machine_menu" HKLM
 odd_dir='C:\Program Files\Skärvel für Spielleiter'
-# The installer takes the folder unquoted, as the last word of its command line; wine would
-# quote it, so it goes through cmd, from the environment.
-SKARVEL_INSTALL="\"$(winepath -w "$installer")\" /S /D=$odd_dir" w cmd /c %SKARVEL_INSTALL%
-installed "$odd_dir"
-w start "$(winepath -w "$shortcut")"
-read -r x y <<<"$(window "$name")"
-check "started from $odd_dir" yes "$([ -n "${x:-}" ] && stopped)"
-uninstall "$odd_dir"
+SKARVEL_INSTALL="\"$(winepath -w "$installer")\" /S /AllUsers /D=$odd_dir" w cmd /c %SKARVEL_INSTALL%
+installed "$odd_dir" "$machine_menu" HKLM
+w "$installer" /S /AllUsers
+echo "-- installed again"
+installed "$odd_dir" "$machine_menu" HKLM
+installed "$user_dir" "$user_menu" HKCU
+used "$machine_menu"
+uninstall "$odd_dir" "$work/per-user"
+uninstall "$user_dir" "$work/before"
 
 echo "Windows installer: $checks checks, $failures failed, $((SECONDS - started)) s" \
     "(installer $(du -k "$installer" | cut -f1) KiB)"
