@@ -15,7 +15,7 @@ SkarvelProgram::SkarvelProgram() {
     // Before any window exists, so that every window is built with it.
     QApplication::setFont(interfaceFont());
     ProgramStyle::install();
-    mainWindow = std::make_unique<skarvelform>(generator, presenter, sysInfo.launcher());
+    mainWindow = std::make_unique<skarvelform>(generator, errors, sysInfo.launcher());
 }
 
 SkarvelProgram::~SkarvelProgram() = default;

@@ -5,11 +5,11 @@
 #include "CommandButton.h"
 #include "Contrast.h"
 #include "EntryList.h"
-#include "ErrorPresenter.h"
 #include "HitMarker.h"
 #include "IdentityText.h"
 #include "InterfaceFont.h"
 #include "MainWindowLayout.h"
+#include "MessageDisplay.h"
 #include "WindowIcon.h"
 #include "frmAbout.h"
 
@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <exception>
 #include <limits>
+#include <string>
 
 namespace skarvel {
 namespace {
@@ -84,11 +85,11 @@ QPushButton* button(QWidget* container, const QString& name, const QString& capt
 
 } // namespace
 
-skarvelform::skarvelform(UniformSource& generator, ErrorPresenter& presenter,
+skarvelform::skarvelform(UniformSource& generator, MessageDisplay& errors,
                          SysInfoLauncher& sysInfoLauncher, QWidget* parent)
     : QWidget(parent)
     , uniformSource(generator)
-    , errorPresenter(presenter)
+    , errorDisplay(errors)
     , launcher(sysInfoLauncher) {
     setObjectName(QStringLiteral("skarvelform"));
     // The window's own font, before any control exists: every control inherits it, and a
@@ -232,7 +233,7 @@ void skarvelform::performAttack(SmallInt Index) {
         AttackPass(*this, uniformSource).performAttack(Index);
     } catch (const std::exception& error) {
         // The pass leaves nothing to repair: the next press starts from the fields.
-        errorPresenter.showError(this, applicationTitle(), QString::fromUtf8(error.what()));
+        errorDisplay.show(error.what(), std::string(identity::title));
     }
 }
 
