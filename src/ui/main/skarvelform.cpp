@@ -6,7 +6,6 @@
 #include "Contrast.h"
 #include "EntryList.h"
 #include "HitMarker.h"
-#include "IdentityText.h"
 #include "InterfaceFont.h"
 #include "MainWindowLayout.h"
 #include "MessageDisplay.h"
@@ -28,7 +27,7 @@ namespace {
 constexpr const MainWindowLayout& design = mainWindowLayout;
 
 QString applicationTitle() {
-    return identityText(identity::title);
+    return QString::fromUtf8(identity::title);
 }
 
 QString rowName(const char* name, std::size_t row) {
@@ -191,9 +190,10 @@ void skarvelform::createFooter() {
     // substitute whatever it likes and load a second family.
     lblRoll->setFont(rollFont(font()));
 
-    Label8 = label(this, "Label8", identityText(identity::copyrightNotice), design.Label8,
+    Label8 = label(this, "Label8", QString::fromUtf8(identity::copyrightNotice), design.Label8,
                    Qt::AlignLeft);
-    Label9 = label(this, "Label9", identityText(identity::homepage), design.Label9, Qt::AlignLeft);
+    Label9 =
+        label(this, "Label9", QString::fromUtf8(identity::homepage), design.Label9, Qt::AlignLeft);
     applyLinkColour();
 
     cmdInfo = button(this, QStringLiteral("cmdInfo"), QStringLiteral("Info"), design.cmdInfo);
