@@ -3,7 +3,8 @@
 # core's attack pass and number parsing, one Attack press through the real window, and
 # start-up time, peak and private memory against an empty Qt window and against the
 # floor, a window with one line of text (the ratio and excess the targets apply to),
-# offscreen and under Xvfb.
+# offscreen and under Xvfb; then the memory probe's resident memory over 20,000 About and
+# Attack cycles of the program as it starts.
 #
 # SKARVEL_STARTUP_RUNS: starts of each program per platform (default 30).
 set -euo pipefail
@@ -42,3 +43,7 @@ echo "== start-up and peak memory, offscreen"
 QT_QPA_PLATFORM=offscreen "$bench/startup_bench" --runs "$runs" "${probes[@]}"
 echo "== start-up and peak memory, Xvfb (one server for all runs)"
 "${xvfb[@]}" "$bench/startup_bench" --runs "$runs" "${probes[@]}"
+echo "== resident memory over About and Attack cycles, offscreen (tools/memory_probe)"
+# Offscreen, the platform warns at every window it cannot raise or size as asked.
+QT_QPA_PLATFORM=offscreen build/bench/tools/memory_probe 20000 \
+    2> >(grep -v '^This plugin does not support' >&2)

@@ -1,7 +1,6 @@
 #include "SkarvelProgram.h"
 
 #include "ApplicationIdentity.h"
-#include "IdentityText.h"
 #include "InterfaceFont.h"
 #include "ProgramStyle.h"
 #include "skarvelform.h"
@@ -11,11 +10,11 @@
 namespace skarvel {
 
 SkarvelProgram::SkarvelProgram() {
-    QGuiApplication::setDesktopFileName(identityText(identity::desktopId));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(identity::desktopId));
     // Before any window exists, so that every window is built with it.
     QApplication::setFont(interfaceFont());
     ProgramStyle::install();
-    mainWindow = std::make_unique<skarvelform>(generator, presenter, sysInfo.launcher());
+    mainWindow = std::make_unique<skarvelform>(generator, errors, sysInfo.launcher());
 }
 
 SkarvelProgram::~SkarvelProgram() = default;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "DefaultUniformSource.h"
-#include "MessageBoxErrorPresenter.h"
 #include "PlatformSysInfo.h"
 #include "QtLaunchTokens.h"
 #include "QtMessageDisplay.h"
@@ -32,7 +31,7 @@ public:
 
 private:
     DefaultUniformSource generator;
-    MessageBoxErrorPresenter presenter;
+    QtMessageDisplay errors{QMessageBox::Warning};
     QtMessageDisplay sysInfoMessages;
     QtLaunchTokens launchTokens;
     PlatformSysInfo sysInfo{sysInfoMessages, &launchTokens};

@@ -5,7 +5,7 @@
 namespace skarvel {
 
 // Tells the user something in a message box that blocks the application until
-// dismissed: the given text, the given caption, one OK button and no icon.
+// dismissed: the given text, the given caption and one OK button.
 class MessageDisplay {
 public:
     virtual ~MessageDisplay() = default;

@@ -145,10 +145,11 @@ QImage shot(QWidget& window) {
 
 // Starts the program's windows as a user does and opens About through Info; checks that the
 // row's setting took effect, then every text of both, and saves both side by side as
-// OUT_DIR/ROW.png. The widths go to OUT_DIR/ROW.widths, and a baseline row's file, where named,
-// is what they must equal. SKARVEL_EXPECT lists what shows the row's setting, as KEY=VALUE
-// separated by commas: the base style, the window colour, the device pixel ratio, the font as
-// FAMILY/POINTS; measure=no leaves out the widths of a face that only stands in for another.
+// OUT_DIR/ROW.png, and each alone as ROW-main.png and ROW-about.png. The widths go to
+// OUT_DIR/ROW.widths, and a baseline row's file, where named, is what they must equal.
+// SKARVEL_EXPECT lists what shows the row's setting, as KEY=VALUE separated by commas: the base
+// style, the window colour, the device pixel ratio, the font as FAMILY/POINTS; measure=no leaves
+// out the widths of a face that only stands in for another.
 int main(int argc, char** argv) {
     if (argc != 3 && argc != 4) {
         std::fprintf(stderr, "usage: %s ROW OUT_DIR [BASELINE_ROW]\n", argv[0]);
@@ -235,11 +236,15 @@ int main(int argc, char** argv) {
     painter.drawImage(0, 0, mainShot);
     painter.drawImage(mainShot.width() + gap, 0, aboutShot);
     painter.end();
-    const QString picture = out + row + QStringLiteral(".png");
-    if (!both.save(picture, "PNG")) {
-        std::fprintf(stderr, "could not write %s\n", qPrintable(picture));
-        return 1;
+    for (const auto& [image, name] :
+         {std::pair{&mainShot, "-main"}, {&aboutShot, "-about"}, {&both, ""}}) {
+        const QString picture = out + row + QLatin1String(name) + QStringLiteral(".png");
+        if (!image->save(picture, "PNG")) {
+            std::fprintf(stderr, "could not write %s\n", qPrintable(picture));
+            return 1;
+        }
     }
-    std::printf("%s: %d failures; screenshot %s\n", qPrintable(row), failures, qPrintable(picture));
+    std::printf("%s: %d failures; screenshot %s.png\n", qPrintable(row), failures,
+                qPrintable(out + row));
     return failures == 0 ? 0 : 1;
 }

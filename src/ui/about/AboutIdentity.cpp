@@ -1,7 +1,6 @@
 #include "AboutIdentity.h"
 
 #include "ApplicationIdentity.h"
-#include "IdentityText.h"
 
 #include <stdexcept>
 #include <utility>
@@ -13,7 +12,7 @@ static_assert(identity::versionMajor >= 0 && identity::versionMinor >= 0 &&
               "the project version must not be negative");
 
 AboutIdentity AboutIdentity::fromBuild() {
-    return AboutIdentity(identityText(identity::title), identity::versionMajor,
+    return AboutIdentity(QString::fromUtf8(identity::title), identity::versionMajor,
                          identity::versionMinor, identity::versionRevision);
 }
 

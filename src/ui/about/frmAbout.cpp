@@ -1,11 +1,11 @@
 #include "frmAbout.h"
 
+#include "AboutLayout.h"
 #include "Contrast.h"
 #include "EmbeddedPng.h"
 #include "HeldKeyFilter.h"
 #include "InterfaceFont.h"
 #include "SysInfoLauncher.h"
-#include "TwipRect.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -15,70 +15,19 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <cstddef>
 #include <utility>
 
 namespace skarvel {
 
 namespace {
 
-struct Placement {
-    const char* objectName;
-    TwipRect twips;
-};
+constexpr const AboutLayout& design = aboutLayout;
 
-// Rows of the layout table, in the order in which the dialog creates its controls.
-enum class Row : std::size_t {
-    window,
-    picIcon,
-    cmdOK,
-    cmdSysInfo,
-    line1Grey,
-    lblDescription,
-    lblTitle,
-    line1White,
-    lblVersion,
-    lblDisclaimer,
-    count
-};
-
-// In twips. The window's row places its client area on the screen; every other row is
-// measured from the client area's top-left corner. A line is the rectangle its pen covers:
-// from its start to its end point, one pen width high.
-constexpr std::array<Placement, static_cast<std::size_t>(Row::count)> layoutTwips{{
-    {"frmAbout", {2340, 1935, 5730, 3555}},
-    {"picIcon", {240, 240, 540, 540}},
-    {"cmdOK", {4245, 2625, 1260, 345}},
-    {"cmdSysInfo", {4260, 3075, 1245, 345}},
-    {"Line1(1)", {90, 2445, 5654 - 90, 1 * twipsPerPixel}},
-    {"lblDescription", {1050, 1125, 3885, 1170}},
-    {"lblTitle", {1050, 240, 3885, 480}},
-    {"Line1(0)", {105, 2460, 5654 - 105, 2 * twipsPerPixel}},
-    {"lblVersion", {1050, 780, 3885, 225}},
-    {"lblDisclaimer", {255, 2625, 3870, 825}},
-}};
-
-constexpr std::array<QRect, layoutTwips.size()> toPixelLayout() {
-    std::array<QRect, layoutTwips.size()> rects{};
-    for (std::size_t i = 0; i < layoutTwips.size(); ++i) {
-        rects[i] = layoutTwips[i].twips.toPixels();
-    }
-    return rects;
-}
-
-constexpr std::array<QRect, layoutTwips.size()> layoutPixels = toPixelLayout();
-
-const Placement& placementOf(Row row) {
-    return layoutTwips[static_cast<std::size_t>(row)];
-}
-
-const QRect& pixelsOf(Row row) {
-    return layoutPixels[static_cast<std::size_t>(row)];
-}
-
-void place(QWidget* control, Row row) {
-    control->setObjectName(QString::fromLatin1(placementOf(row).objectName));
-    control->setGeometry(pixelsOf(row));
+template <class Control>
+Control* place(Control* control, const char* name, const TwipRect& twips) {
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(twips.toPixels());
+    return control;
 }
 
 const QString storedCaption = QStringLiteral("About MyApp");
@@ -114,9 +63,8 @@ QPixmap iconPixmap(qreal devicePixelRatio) {
     return icon.pixmap(iconSize, devicePixelRatio);
 }
 
-QLabel* makeLabel(QWidget* parent, Row row, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    place(label, row);
+QLabel* makeLabel(QWidget* parent, const char* name, const TwipRect& twips, const QString& text) {
+    auto* label = place(new QLabel(text, parent), name, twips);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     // Top-aligned in a fixed box: what does not fit below is cut off, never scrolled.
@@ -130,9 +78,8 @@ void setTextColour(QLabel* label, const QColor& colour) {
     label->setPalette(palette);
 }
 
-QFrame* makeLine(QWidget* parent, Row row, const QColor& colour) {
-    auto* line = new QFrame(parent);
-    place(line, row);
+QFrame* makeLine(QWidget* parent, const char* name, const TwipRect& twips, const QColor& colour) {
+    auto* line = place(new QFrame(parent), name, twips);
     line->setFrameShape(QFrame::NoFrame);
     line->setAutoFillBackground(true);
     QPalette palette = line->palette();
@@ -148,34 +95,33 @@ frmAbout::frmAbout(SysInfoLauncher& sysInfoLauncher, AboutIdentity shownIdentity
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , launcher(sysInfoLauncher)
     , appIdentity(std::move(shownIdentity)) {
-    setObjectName(QString::fromLatin1(placementOf(Row::window).objectName));
-    setFixedSize(pixelsOf(Row::window).size());
+    setObjectName(QStringLiteral("frmAbout"));
+    setFixedSize(design.frmAbout.toPixels().size());
     setWindowTitle(storedCaption);
     setModal(false);
     // Its own font, which a theme's later application font does not replace: the layout
     // is fixed.
     setFont(interfaceFont());
 
-    picIcon = new QLabel(this);
-    place(picIcon, Row::picIcon);
+    picIcon = place(new QLabel(this), "picIcon", design.picIcon);
     // A 2-pixel sunken panel around the 32 x 32 image fills the box exactly.
     picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(iconPixmap(devicePixelRatio()));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    place(cmdOK, Row::cmdOK);
+    cmdOK = place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", design.cmdOK);
     cmdOK->setDefault(true);
 
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    place(cmdSysInfo, Row::cmdSysInfo);
+    cmdSysInfo = place(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo",
+                       design.cmdSysInfo);
 
-    Line1[1] = makeLine(this, Row::line1Grey, QColor(128, 128, 128));
-    lblDescription = makeLabel(this, Row::lblDescription, descriptionText);
-    lblTitle = makeLabel(this, Row::lblTitle, QStringLiteral("Application Title"));
-    Line1[0] = makeLine(this, Row::line1White, QColor(255, 255, 255));
-    lblVersion = makeLabel(this, Row::lblVersion, QStringLiteral("Version"));
-    lblDisclaimer = makeLabel(this, Row::lblDisclaimer, disclaimerText);
+    // In the order of the design, which stacks them: a later control lies over an earlier one.
+    Line1[1] = makeLine(this, "Line1(1)", design.Line1Grey, QColor(128, 128, 128));
+    lblDescription = makeLabel(this, "lblDescription", design.lblDescription, descriptionText);
+    lblTitle = makeLabel(this, "lblTitle", design.lblTitle, QStringLiteral("Application Title"));
+    Line1[0] = makeLine(this, "Line1(0)", design.Line1White, QColor(255, 255, 255));
+    lblVersion = makeLabel(this, "lblVersion", design.lblVersion, QStringLiteral("Version"));
+    lblDisclaimer = makeLabel(this, "lblDisclaimer", design.lblDisclaimer, disclaimerText);
     applyTextColours();
 
     // Only the two buttons take the focus; Tab does not stop on the picture or the labels.
@@ -240,7 +186,7 @@ void frmAbout::runLoadTimeSetup() {
     // load was moved to or left its focus.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QPoint screenOrigin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
-    setGeometry(pixelsOf(Row::window).translated(screenOrigin));
+    setGeometry(design.frmAbout.toPixels().translated(screenOrigin));
     cmdOK->setFocus(Qt::OtherFocusReason);
 
     emit loaded();

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "WindowIconSizes.h"
-
 #include <QIcon>
 #include <QImage>
+#include <array>
 
 namespace skarvel {
 
@@ -11,7 +10,8 @@ namespace skarvel {
 // a window frame, a task bar or a dense screen asks for.
 class WindowIcon {
 public:
-    static constexpr auto sizes = windowIconSizes;
+    // 16 and 32 pixels for window frames and task bars, 64 for dense screens.
+    static constexpr std::array sizes{16, 32, 64};
 
     // The embedded image of size x size pixels, one of sizes; a null image for any other.
     static QImage image(int size);

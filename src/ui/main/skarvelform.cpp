@@ -5,11 +5,10 @@
 #include "CommandButton.h"
 #include "Contrast.h"
 #include "EntryList.h"
-#include "ErrorPresenter.h"
 #include "HitMarker.h"
-#include "IdentityText.h"
 #include "InterfaceFont.h"
 #include "MainWindowLayout.h"
+#include "MessageDisplay.h"
 #include "WindowIcon.h"
 #include "frmAbout.h"
 
@@ -20,6 +19,7 @@
 #include <QPushButton>
 #include <exception>
 #include <limits>
+#include <string>
 
 namespace skarvel {
 namespace {
@@ -27,7 +27,7 @@ namespace {
 constexpr const MainWindowLayout& design = mainWindowLayout;
 
 QString applicationTitle() {
-    return identityText(identity::title);
+    return QString::fromUtf8(identity::title);
 }
 
 QString rowName(const char* name, std::size_t row) {
@@ -84,11 +84,11 @@ QPushButton* button(QWidget* container, const QString& name, const QString& capt
 
 } // namespace
 
-skarvelform::skarvelform(UniformSource& generator, ErrorPresenter& presenter,
+skarvelform::skarvelform(UniformSource& generator, MessageDisplay& errors,
                          SysInfoLauncher& sysInfoLauncher, QWidget* parent)
     : QWidget(parent)
     , uniformSource(generator)
-    , errorPresenter(presenter)
+    , errorDisplay(errors)
     , launcher(sysInfoLauncher) {
     setObjectName(QStringLiteral("skarvelform"));
     // The window's own font, before any control exists: every control inherits it, and a
@@ -190,9 +190,10 @@ void skarvelform::createFooter() {
     // substitute whatever it likes and load a second family.
     lblRoll->setFont(rollFont(font()));
 
-    Label8 = label(this, "Label8", identityText(identity::copyrightNotice), design.Label8,
+    Label8 = label(this, "Label8", QString::fromUtf8(identity::copyrightNotice), design.Label8,
                    Qt::AlignLeft);
-    Label9 = label(this, "Label9", identityText(identity::homepage), design.Label9, Qt::AlignLeft);
+    Label9 =
+        label(this, "Label9", QString::fromUtf8(identity::homepage), design.Label9, Qt::AlignLeft);
     applyLinkColour();
 
     cmdInfo = button(this, QStringLiteral("cmdInfo"), QStringLiteral("Info"), design.cmdInfo);
@@ -232,7 +233,7 @@ void skarvelform::performAttack(SmallInt Index) {
         AttackPass(*this, uniformSource).performAttack(Index);
     } catch (const std::exception& error) {
         // The pass leaves nothing to repair: the next press starts from the fields.
-        errorPresenter.showError(this, applicationTitle(), QString::fromUtf8(error.what()));
+        errorDisplay.show(error.what(), std::string(identity::title));
     }
 }
 

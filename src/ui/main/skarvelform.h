@@ -15,9 +15,9 @@ class QPushButton;
 namespace skarvel {
 
 class EntryList;
-class ErrorPresenter;
 class frmAbout;
 class HitMarker;
+class MessageDisplay;
 class SysInfoLauncher;
 class UniformSource;
 
@@ -30,14 +30,14 @@ class skarvelform : public QWidget, public AttackView {
 public:
     static constexpr std::size_t rowCount = 8;
 
-    // generator feeds the die; presenter shows an error that ends an attack; the About
+    // generator feeds the die; errors shows an error that ends an attack; the About
     // dialog's System Info goes to sysInfoLauncher. All three must outlive the window.
-    skarvelform(UniformSource& generator, ErrorPresenter& presenter,
-                SysInfoLauncher& sysInfoLauncher, QWidget* parent = nullptr);
+    skarvelform(UniformSource& generator, MessageDisplay& errors, SysInfoLauncher& sysInfoLauncher,
+                QWidget* parent = nullptr);
     ~skarvelform() override;
 
     // Runs the attack of creature row Index (0..7); an error that ends the pass is
-    // shown through the presenter and leaves the window as the pass left it.
+    // shown in a message box and leaves the window as the pass left it.
     void performAttack(SmallInt Index);
 
     // The About dialog once Info has made it, shown or closed since; null before that.
@@ -64,7 +64,7 @@ private:
     void applyLinkColour();
 
     UniformSource& uniformSource;
-    ErrorPresenter& errorPresenter;
+    MessageDisplay& errorDisplay;
     SysInfoLauncher& launcher;
     // Created on the first press of Info and kept for the rest of the run; it has no
     // parent, so it stays on screen when this window closes.

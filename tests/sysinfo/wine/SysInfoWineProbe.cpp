@@ -1,7 +1,7 @@
 // Runs the launcher with its real Windows layers against the system it runs on,
 // and prints what it did, one event per line, for the suite's script to check:
-// `SysInfoWineProbe launch` prints "start <path>", "start-failed <path>" or
-// "message <caption>|<text>"; `SysInfoWineProbe read KEY NAME` prints "true|<KeyVal>",
+// `sysinfo_wine_probe launch` prints "start <path>", "start-failed <path>" or
+// "message <caption>|<text>"; `sysinfo_wine_probe read KEY NAME` prints "true|<KeyVal>",
 // "false|<KeyVal>" or "invalid-argument".
 // KeyVal holds "as passed" on entry to the read, so an untouched value shows.
 #include "MessageDisplay.h"
@@ -75,6 +75,6 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    std::fputs("usage: SysInfoWineProbe launch | read KEY VALUE\n", stderr);
+    std::fputs("usage: sysinfo_wine_probe launch | read KEY VALUE\n", stderr);
     return 2;
 }

@@ -21,39 +21,44 @@ struct SeenBox {
     bool outlastsHeldKey = false;
 };
 
-TEST(QtMessageDisplay, ShowsTextAndCaptionWithOnlyOkNoIconModalToTheApplication) {
-    SeenBox seen;
-    // The box blocks in its own event loop: look at it from inside that loop, then
-    // dismiss it with OK as the user would.
-    QTimer::singleShot(0, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            return;
-        }
-        seen = {true,
-                box->windowTitle(),
-                box->text(),
-                box->icon(),
-                box->windowModality(),
-                box->buttons().size(),
-                box->standardButtons()};
-        // The System Info key may still be held: its repeat must not close the box.
-        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(box->button(QMessageBox::Ok), &repeat);
-        seen.outlastsHeldKey = box->isVisible();
-        box->button(QMessageBox::Ok)->click();
-    });
+// The launcher's box (the default) has no icon; the main window's errors show a warning.
+TEST(QtMessageDisplay, ShowsTextAndCaptionWithOnlyOkAndItsIconModalToTheApplication) {
+    for (const auto& [display, icon] :
+         {std::pair{QtMessageDisplay(), QMessageBox::NoIcon},
+          {QtMessageDisplay(QMessageBox::Warning), QMessageBox::Warning}}) {
+        SeenBox seen;
+        // The box blocks in its own event loop: look at it from inside that loop, then
+        // dismiss it with OK as the user would.
+        QTimer::singleShot(0, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                return;
+            }
+            seen = {true,
+                    box->windowTitle(),
+                    box->text(),
+                    box->icon(),
+                    box->windowModality(),
+                    box->buttons().size(),
+                    box->standardButtons()};
+            // The System Info key may still be held: its repeat must not close the box.
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(box->button(QMessageBox::Ok), &repeat);
+            seen.outlastsHeldKey = box->isVisible();
+            box->button(QMessageBox::Ok)->click();
+        });
 
-    QtMessageDisplay().show("System Information Is Unavailable At This Time", "Skarvel");
+        QtMessageDisplay(display).show("System Information Is Unavailable At This Time", "Skarvel");
 
-    ASSERT_TRUE(seen.found) << "no modal message box was shown";
-    EXPECT_EQ(seen.caption, QStringLiteral("Skarvel"));
-    EXPECT_EQ(seen.text, QStringLiteral("System Information Is Unavailable At This Time"));
-    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(seen.modality, Qt::ApplicationModal);
-    EXPECT_EQ(seen.buttons, 1);
-    EXPECT_EQ(seen.standardButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    EXPECT_TRUE(seen.outlastsHeldKey);
+        ASSERT_TRUE(seen.found) << "no modal message box was shown";
+        EXPECT_EQ(seen.caption, QStringLiteral("Skarvel"));
+        EXPECT_EQ(seen.text, QStringLiteral("System Information Is Unavailable At This Time"));
+        EXPECT_EQ(seen.icon, icon);
+        EXPECT_EQ(seen.modality, Qt::ApplicationModal);
+        EXPECT_EQ(seen.buttons, 1);
+        EXPECT_EQ(seen.standardButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        EXPECT_TRUE(seen.outlastsHeldKey);
+    }
 }
 
 } // namespace

@@ -63,7 +63,7 @@ TEST_F(AboutWiringTest, TheMainWindowTakesInputWhileTheDialogIsOpen) {
     source.script({0.5f});
     QTest::mouseClick(find<QPushButton>("cmdAttack", 2), Qt::LeftButton);
     EXPECT_EQ(source.used(), 1U);
-    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_TRUE(errorBoxes.shown.empty());
 }
 
 TEST_F(AboutWiringTest, SystemInfoInTheDialogReachesTheInjectedLauncher) {

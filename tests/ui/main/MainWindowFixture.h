@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CountingSysInfoLauncher.h"
-#include "ErrorPresenter.h"
 #include "FindControl.h"
 #include "ScriptedUniformSource.h"
 #include "skarvelform.h"
@@ -19,22 +18,6 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace skarvel::test {
-
-// Answers the window's errors without a dialog and remembers every one.
-class RecordingErrorPresenter final : public ErrorPresenter {
-public:
-    struct Shown {
-        QWidget* parent;
-        QString caption;
-        QString message;
-    };
-
-    void showError(QWidget* parent, const QString& caption, const QString& message) override {
-        shown.push_back({parent, caption, message});
-    }
-
-    std::vector<Shown> shown;
-};
 
 // A fresh main window per test, with its controls found by their object names.
 class MainWindowFixture : public ::testing::Test {
@@ -56,10 +39,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    RecordingErrorPresenter presenter;
+    FakeMessageDisplay errorBoxes; // answers the window's errors without a dialog
     ScriptedUniformSource source;
     CountingSysInfoLauncher launcher;
-    skarvelform window{source, presenter, launcher.launcher()};
+    skarvelform window{source, errorBoxes, launcher.launcher()};
 };
 
 } // namespace skarvel::test

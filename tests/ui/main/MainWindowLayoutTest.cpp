@@ -45,7 +45,7 @@ const Place rowControls[] = {
 };
 constexpr int rowTops[8] = {32, 56, 80, 104, 128, 152, 176, 200};
 
-class GeometryTest : public MainWindowFixture {
+class MainWindowLayoutTest : public MainWindowFixture {
 protected:
     void expectEveryPlace() {
         for (const Place& place : singles) {
@@ -67,11 +67,11 @@ protected:
     }
 };
 
-TEST_F(GeometryTest, EveryControlStandsWhereTheDesignPutsIt) {
+TEST_F(MainWindowLayoutTest, EveryControlStandsWhereTheDesignPutsIt) {
     expectEveryPlace();
 }
 
-TEST_F(GeometryTest, ResizingMovesNothingAndAddsNoScrollBars) {
+TEST_F(MainWindowLayoutTest, ResizingMovesNothingAndAddsNoScrollBars) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     for (const QSize size : {QSize(800, 700), QSize(150, 120), QSize(392, 373)}) {

@@ -1,8 +1,10 @@
 #include "IcoFile.h"
 
+#include "RenderedIcons.h"
 #include "SvgIcon.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <algorithm>
@@ -37,24 +39,12 @@ bool nearlyEqual(const QImage& decoded, const QImage& rendered) {
                       y.constBits(), [](uchar p, uchar q) { return std::abs(p - q) <= 2; });
 }
 
-// A file rendered from an SVG source and kept beside it, and the side of each of its
-// images in order.
-struct RenderedFile {
-    const char* svg;
-    const char* file;
-    std::vector<int> sides;
-};
-
-// Every rendered file the build knows of, as the renderer writes them.
-const std::vector<RenderedFile> renderedFiles{
-#include "RenderedFiles.inc"
-};
-
-class RenderedFileTest : public ::testing::TestWithParam<RenderedFile> {};
+class RenderedFileTest : public ::testing::TestWithParam<RenderedIcon> {};
 
 TEST_P(RenderedFileTest, MatchesAFreshRenderOfItsSource) {
-    const QString svg = QString::fromUtf8(GetParam().svg);
-    QFile file(QString::fromUtf8(GetParam().file));
+    const QDir root(QStringLiteral(SKARVEL_SOURCE_DIR));
+    const QString svg = root.filePath(QString::fromUtf8(GetParam().svg));
+    QFile file(root.filePath(QString::fromUtf8(GetParam().file)));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
     const std::vector<QImage> stored = decode(file.readAll());
     ASSERT_EQ(stored.size(), GetParam().sides.size());
@@ -64,7 +54,7 @@ TEST_P(RenderedFileTest, MatchesAFreshRenderOfItsSource) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Icons, RenderedFileTest, ::testing::ValuesIn(renderedFiles));
+INSTANTIATE_TEST_SUITE_P(Icons, RenderedFileTest, ::testing::ValuesIn(renderedIcons));
 
 TEST(IcoFileTest, TransparencyAndColourSurviveOnAnOddSide) {
     // An odd side pads every mask row; distinct corners catch a row or channel swap.
