@@ -6,6 +6,7 @@
 #include "Contrast.h"
 #include "EntryList.h"
 #include "ErrorPresenter.h"
+#include "HeldKeyFilter.h"
 #include "HitMarker.h"
 #include "IdentityText.h"
 #include "InterfaceFont.h"
@@ -103,6 +104,8 @@ skarvelform::skarvelform(UniformSource& generator, ErrorPresenter& presenter,
     createOptions();
     createFooter();
     chainTabOrder();
+    // A held Enter or Space presses a button once: the repeats would roll again and again.
+    HeldKeyFilter::watch(*this);
 
     selectStartEntries();
     setRollCaption("0");
