@@ -179,21 +179,6 @@ TEST_F(AboutDialogTest, ButtonsAndLabelsNameThemselvesToAssistiveTools) {
     }
 }
 
-TEST_F(AboutDialogTest, AnotherWindowTakesInputWhileTheDialogIsOpen) {
-    QPushButton other(QStringLiteral("Attack"));
-    other.resize(120, 40);
-    other.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
-    open();
-    QSignalSpy otherClicks(&other, &QPushButton::clicked);
-
-    // Through the window system, where a modal dialog would block the click.
-    QTest::mouseClick(other.windowHandle(), Qt::LeftButton, {}, QPoint(60, 20));
-    EXPECT_EQ(otherClicks.count(), 1);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
 TEST_F(AboutDialogTest, TheRunEndsOnlyWhenBothWindowsAreClosed) {
     QWidget mainWindow;
     mainWindow.show();
