@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Under a real window manager (openbox on its own Xvfb), Enter held on Info opens the About
-# dialog and leaves it open, a click on the main window brings it above the dialog (two
-# independent windows, neither kept above the other), Info restores the dialog minimised, and
-# System Info hands the tool it starts a start-up id with the time of the key that pressed it.
+# dialog once, a click on the main window brings it above the dialog (neither is kept above
+# the other), Info restores the dialog minimised, and System Info gives the tool it starts a
+# start-up id with the time of the key that pressed it.
 # The dialog must name no window it is transient for: window managers (KWin and Mutter
 # among them) keep a dialog transient for the program's client leader above all its
 # windows, though openbox does not.
@@ -67,7 +67,6 @@ fi
 # Top left of the main window, clear of the dialog at its stored place (156, 129).
 xdotool mousemove --window "$main" 10 10 click 1
 wait_topmost "$main" "a click on the main window brings it above the About dialog"
-echo "main window above the About dialog after a click"
 
 # Info, still focused in the main window, brings the minimised dialog back, in front.
 xdotool windowminimize --sync "$about"
@@ -77,4 +76,4 @@ xdotool key alt+s
 for _ in $(seq 50); do [ -s "$scratch/started" ] && break; sleep 0.1; done
 grep -Eq '^skarvel-[0-9]+-1_TIME[1-9][0-9]*$' "$scratch/started" ||
     { echo "FAIL: System Info gave the tool the start-up id $(cat "$scratch/started")" >&2; exit 1; }
-echo "Info restores the minimised dialog; System Info hands on a start-up id"
+echo "About above the main window and below it after a click, restored by Info; start-up id"

@@ -62,27 +62,6 @@ TEST_F(AboutDialogTest, LoadFillsCaptionTitleAndVersionAndFocusesOk) {
     EXPECT_TRUE(ok.isDefault());
 }
 
-TEST_F(AboutDialogTest, ShowingAnOpenDialogBringsItForwardWithoutReloading) {
-    open();
-    sysInfo.setFocus();
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-
-    dialog.showAbout();
-    dialog.showAbout();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    EXPECT_EQ(loads.count(), 1);
-    // A reload would have put the focus back on OK.
-    EXPECT_EQ(QApplication::focusWidget(), &sysInfo);
-    int aboutWindows = 0;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        aboutWindows += window->isVisible() && window->inherits("skarvel::frmAbout") ? 1 : 0;
-    }
-    EXPECT_EQ(aboutWindows, 1);
-}
-
 struct CloseWay {
     const char* name;
     std::function<void(frmAbout&, QPushButton& ok, QPushButton& sysInfo)> close;

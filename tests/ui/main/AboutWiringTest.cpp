@@ -35,7 +35,14 @@ TEST_F(AboutWiringTest, InfoCreatesOneOwnerlessModelessDialogForTheWholeRun) {
     QSignalSpy loads(about, &frmAbout::loaded);
     EXPECT_TRUE(about->isVisible());
 
-    pressInfo(); // while open: to the front, no second dialog, no reload
+    // While open: to the front, no second dialog, no reload (which would focus OK).
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    auto& sysInfo = findControl<QPushButton>(*about, "cmdSysInfo");
+    sysInfo.setFocus();
+    showActive();
+    pressInfo();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(about));
+    EXPECT_EQ(QApplication::focusWidget(), &sysInfo);
     EXPECT_EQ(aboutDialogs().size(), 1U);
     EXPECT_EQ(loads.count(), 0);
 
@@ -45,7 +52,7 @@ TEST_F(AboutWiringTest, InfoCreatesOneOwnerlessModelessDialogForTheWholeRun) {
     EXPECT_EQ(loads.count(), 1);
     EXPECT_TRUE(about->isVisible());
 
-    QTest::mouseClick(&findControl<QPushButton>(*about, "cmdSysInfo"), Qt::LeftButton);
+    QTest::mouseClick(&sysInfo, Qt::LeftButton);
     EXPECT_EQ(launcher.starts(), 1) << "System Info reaches the window's launcher";
     EXPECT_TRUE(about->isVisible());
 }
