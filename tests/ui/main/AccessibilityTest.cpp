@@ -1,5 +1,6 @@
 #include "ApplicationIdentity.h"
 #include "MainWindowFixture.h"
+#include "frmAbout.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -33,8 +34,14 @@ void PrintTo(const Spoken& spoken, std::ostream* out) {
 
 class SpokenNameTest : public AccessibilityTest, public ::testing::WithParamInterface<Spoken> {};
 
+// In the main window, else in the About dialog.
 TEST_P(SpokenNameTest, ControlIsAnnouncedWithRoleAndRow) {
-    QAccessibleInterface* face = accessible(find(QLatin1String(GetParam().control)));
+    QWidget* control = window.findChild<QWidget*>(QLatin1String(GetParam().control));
+    if (control == nullptr) {
+        find<QPushButton>(QStringLiteral("cmdInfo"))->click();
+        control = &findControl<QWidget>(*window.aboutDialog(), GetParam().control);
+    }
+    QAccessibleInterface* face = accessible(control);
     EXPECT_EQ(face->role(), GetParam().role);
     EXPECT_EQ(face->text(QAccessible::Name), QString::fromUtf8(GetParam().name));
 }
@@ -58,7 +65,11 @@ INSTANTIATE_TEST_SUITE_P(
                       Spoken{"Label9", QAccessible::StaticText, identity::homepage.data()},
                       Spoken{"lblRoll", QAccessible::StaticText, "Roll 0"},
                       Spoken{"shpishit(5)", QAccessible::Client, "Character 6 hit"},
-                      Spoken{"frmcreatures", QAccessible::Grouping, "Creatures"}));
+                      Spoken{"frmcreatures", QAccessible::Grouping, "Creatures"},
+                      Spoken{"cmdOK", QAccessible::Button, "OK"},
+                      Spoken{"cmdSysInfo", QAccessible::Button, "System Info..."},
+                      Spoken{"lblTitle", QAccessible::StaticText, "Skarvel"},
+                      Spoken{"lblVersion", QAccessible::StaticText, "Version 1.0.0"}));
 
 // Assistive technology on this platform names a list by the label it is related to.
 TEST_F(AccessibilityTest, ListsAreLabelledByTheirCaptions) {

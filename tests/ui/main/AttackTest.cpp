@@ -201,20 +201,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "character 3"}),
     [](const ::testing::TestParamInfo<FailedPress>& param) { return param.param.label; });
 
-TEST_F(AttackTest, AfterAnErrorTheNextPressWorks) {
-    auto* dieList = find<QComboBox>(QStringLiteral("cmbHitDie"));
-    dieList->lineEdit()->selectAll();
-    QTest::keyClicks(dieList, QStringLiteral("d7"));
-    pressAttack(0);
-    ASSERT_EQ(presenter.shown.size(), 1u);
-
-    dieList->setCurrentIndex(3); // d10
-    source.script({0.5f});
-    pressAttack(0);
-    EXPECT_EQ(roll(), QStringLiteral("6"));
-    EXPECT_EQ(presenter.shown.size(), 1u);
-}
-
 TEST_F(AttackTest, EnterPressesAFocusedButtonAndStartsNothingInAField) {
     showActive();
     for (const auto& [name, row] :
