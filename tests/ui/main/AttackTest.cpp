@@ -239,8 +239,8 @@ struct ButtonKeyPresses : QObject {
 };
 
 // Button, key as xdotool names it.
-class HeldKeyTest : public AttackTest,
-                    public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+using ButtonKey = std::pair<std::string, std::string>;
+class HeldKeyTest : public AttackTest, public ::testing::WithParamInterface<ButtonKey> {};
 
 // X11 repeats a held key as a release and a press at one instant, which Qt leaves unmarked
 // when a busy machine has it read the two apart. Run where that happens (held_keys): a real
@@ -251,11 +251,11 @@ TEST_P(HeldKeyTest, AKeyHeldOnAButtonPressesItOnce) {
     }
     const auto [name, key] = GetParam();
     showActive();
-    auto* button = window.findChild<QPushButton*>(QLatin1String(name));
+    auto* button = window.findChild<QPushButton*>(QString::fromStdString(name));
     if (button == nullptr) {
         find<QPushButton>(QStringLiteral("cmdInfo"))->click();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.aboutDialog()));
-        button = &findControl<QPushButton>(*window.aboutDialog(), name);
+        button = &findControl<QPushButton>(*window.aboutDialog(), QString::fromStdString(name));
     }
     button->setFocus();
     for (int draw = 0; draw < 500; ++draw) {
@@ -270,20 +270,21 @@ TEST_P(HeldKeyTest, AKeyHeldOnAButtonPressesItOnce) {
                {QStringLiteral("-c"), QStringLiteral("for i in 1 2 3; do timeout 3 sh -c 'while "
                                                      ":; do :; done' & done; xdotool keydown "
                                                      "%1 sleep 2.5 keyup %1; wait")
-                                          .arg(QLatin1String(key))});
+                                          .arg(QString::fromStdString(key))});
     // The program's own loop, which takes each event as it comes (qWait would take them in
     // batches, a repeat's release and press together).
     QEventLoop loop;
     QObject::connect(&hold, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_GE(presses.count, 10) << "the key was not held long enough to repeat";
     EXPECT_EQ(clicks.count(), 1) << presses.count << " presses";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryButton, HeldKeyTest,
-                         ::testing::Values(std::pair{"cmdAttack(2)", "Return"},
-                                           std::pair{"cmdAttack(2)", "space"},
-                                           std::pair{"cmdSysInfo", "space"}));
+                         ::testing::Values(ButtonKey{"cmdAttack(2)", "Return"},
+                                           ButtonKey{"cmdAttack(2)", "space"},
+                                           ButtonKey{"cmdSysInfo", "space"}));
 
 TEST_F(AttackTest, GrabShowsRedExactlyAtShownMarkers) {
     setArmourClasses({"0", "20", "0", "20", "0", "20", "0", "20"});
