@@ -1,5 +1,6 @@
 #include "HeldKeyFilter.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -7,8 +8,8 @@ namespace skarvel {
 
 void HeldKeyFilter::watch(QWidget& window) {
     auto* heldKeys = new HeldKeyFilter(&window);
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-        control->installEventFilter(heldKeys);
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        button->installEventFilter(heldKeys);
     }
     window.installEventFilter(heldKeys);
 }

@@ -10,7 +10,8 @@
 namespace skarvel {
 namespace {
 
-QStyle* compactStyle() {
+// The name of the compact style for the system's colours now.
+QString compactStyleName() {
 #ifdef Q_OS_WIN
     // Windows' own style draws its themed panels light whatever the system colours are, so
     // a dark set's light text would vanish into them. Its classic form draws with the colours,
@@ -18,12 +19,12 @@ QStyle* compactStyle() {
     const QPalette system = QGuiApplication::palette();
     const bool dark =
         system.color(QPalette::WindowText).lightness() > system.color(QPalette::Window).lightness();
-    if (QStyle* native = QStyleFactory::create(dark ? QStringLiteral("windows")
-                                                    : QStringLiteral("windowsvista"))) {
+    const QString native = dark ? QStringLiteral("windows") : QStringLiteral("windowsvista");
+    if (QStyleFactory::keys().contains(native, Qt::CaseInsensitive)) {
         return native;
     }
 #endif
-    return QStyleFactory::create(QStringLiteral("fusion"));
+    return QStringLiteral("fusion");
 }
 
 // Fusion's frame image, a translucent grey that reads on light and dark windows alike:
@@ -39,7 +40,7 @@ constexpr int frameTopMargin = 3;
 } // namespace
 
 ProgramStyle::ProgramStyle()
-    : QProxyStyle(compactStyle()) {
+    : QProxyStyle(QStyleFactory::create(compactStyleName())) {
     drawsGroupBoxFrame = baseStyle()->name() == QLatin1String("fusion");
 }
 
@@ -47,9 +48,27 @@ void ProgramStyle::install() {
     auto* style = new ProgramStyle;
     QApplication::setStyle(style);
     // The application owns its style and deletes it when another replaces it; ours comes
-    // back once that replacement has finished.
-    QObject::connect(style, &QObject::destroyed, qApp, &ProgramStyle::install,
-                     Qt::QueuedConnection);
+    // back once that replacement has finished, unless the replacement is ours.
+    QObject::connect(
+        style, &QObject::destroyed, qApp,
+        [] {
+            if (dynamic_cast<ProgramStyle*>(QApplication::style()) == nullptr) {
+                install();
+            }
+        },
+        Qt::QueuedConnection);
+    qApp->installEventFilter(style);
+}
+
+bool ProgramStyle::eventFilter(QObject* watched, QEvent* event) {
+    // The system's colours changed while the program runs: the style is chosen again once
+    // the change is through. Only a different choice replaces the style, so the palette
+    // that a new style brings starts no second round.
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange &&
+        baseStyle()->name().compare(compactStyleName(), Qt::CaseInsensitive) != 0) {
+        QMetaObject::invokeMethod(qApp, &ProgramStyle::install, Qt::QueuedConnection);
+    }
+    return QProxyStyle::eventFilter(watched, event);
 }
 
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

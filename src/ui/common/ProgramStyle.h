@@ -6,7 +6,7 @@ namespace skarvel {
 
 // The windows' own style: the compact one their fixed layout was drawn in (on Windows the
 // native style, classic where the system's colours are dark; Fusion elsewhere), whatever
-// style a desktop theme would choose.
+// style a desktop theme would choose, and chosen again when the system's colours change.
 class ProgramStyle : public QProxyStyle {
 public:
     ProgramStyle();
@@ -17,6 +17,9 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void drawGroupBoxFrame(const QStyleOption& option, QPainter& painter,

@@ -12,12 +12,9 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
         QPushButton::keyPressEvent(event);
         return;
     }
-    // A held key presses once, as a held Space does: repeats would roll again and again.
-    // Those that follow Info's press go to the About dialog it brought to the front, which
-    // lets only a fresh press act.
-    if (!event->isAutoRepeat()) {
-        click();
-    }
+    // The window's held-key filter lets only a key's first press through, so a held key
+    // presses once.
+    click();
     event->accept();
 }
 

@@ -5,6 +5,7 @@
 #include "CommandButton.h"
 #include "Contrast.h"
 #include "EntryList.h"
+#include "HeldKeyFilter.h"
 #include "HitMarker.h"
 #include "InterfaceFont.h"
 #include "MainWindowLayout.h"
@@ -103,6 +104,8 @@ skarvelform::skarvelform(UniformSource& generator, MessageDisplay& errors,
     createOptions();
     createFooter();
     chainTabOrder();
+    // A held Enter or Space presses a button once: the repeats would roll again and again.
+    HeldKeyFilter::watch(*this);
 
     selectStartEntries();
     setRollCaption("0");

@@ -87,7 +87,8 @@ TEST_F(AboutLayoutTest, SeparatorIsEtchedGreyOverWhite) {
     EXPECT_EQ(image.pixelColor(190, 166), background);
 }
 
-// Black where it reads against the dialog (a light scheme), else the scheme's text colour.
+// Black where it reads against the dialog (a light scheme), else the scheme's text colour;
+// the version in the button-text colour. On the dialog's own background, in the interface font.
 TEST_F(AboutLayoutTest, LabelsReadOnLightAndDarkSchemes) {
     const QColor light(0xef, 0xf0, 0xf1), dark(0x20, 0x23, 0x26), pale(0xfc, 0xfc, 0xfc);
     for (const auto& [window, text, expected] :
@@ -98,9 +99,10 @@ TEST_F(AboutLayoutTest, LabelsReadOnLightAndDarkSchemes) {
         scheme.setColor(QPalette::ButtonText, text);
         dialog.setPalette(scheme);
         for (const char* name : {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"}) {
-            const QColor shown =
-                findControl<QLabel>(dialog, name).palette().color(QPalette::WindowText);
-            EXPECT_EQ(shown,
+            const auto& label = findControl<QLabel>(dialog, name);
+            EXPECT_EQ(label.font(), interfaceFont());
+            EXPECT_FALSE(label.autoFillBackground());
+            EXPECT_EQ(label.palette().color(QPalette::WindowText),
                       QString::fromLatin1(name) == QStringLiteral("lblVersion") ? text : expected)
                 << name << " on " << window.name().toStdString();
         }
@@ -117,21 +119,6 @@ TEST_F(AboutLayoutTest, IconIsA32PixelImageInASunkenBox) {
     // The image is drawn: its centre is not the dialog's background.
     const QImage image = dialog.grab().toImage();
     EXPECT_NE(image.pixelColor(34, 34), image.pixelColor(3, 150));
-}
-
-TEST_F(AboutLayoutTest, LabelsUseTheirColoursAndTheInterfaceFont) {
-    const QColor black(0, 0, 0);
-    for (const char* name : {"lblDescription", "lblTitle", "lblDisclaimer"}) {
-        SCOPED_TRACE(name);
-        const auto& label = findControl<QLabel>(dialog, name);
-        EXPECT_EQ(label.palette().color(QPalette::WindowText), black);
-        EXPECT_EQ(label.font(), interfaceFont());
-        EXPECT_FALSE(label.autoFillBackground());
-    }
-    const auto& version = findControl<QLabel>(dialog, "lblVersion");
-    EXPECT_EQ(version.palette().color(QPalette::WindowText),
-              QApplication::palette().color(QPalette::ButtonText));
-    EXPECT_EQ(version.font(), interfaceFont());
 }
 
 // The height the label's text needs when wrapped at word boundaries to its width.

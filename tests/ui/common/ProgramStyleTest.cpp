@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 
 namespace skarvel::test {
 namespace {
@@ -19,16 +20,27 @@ TEST(ProgramStyleTest, TheCompactStyleComesBackWhenAThemeReplacesIt) {
     EXPECT_EQ(style->baseStyle()->name(), QLatin1String(windows ? "windowsvista" : "fusion"));
 }
 
-// Windows' own style would draw light panels under a dark set's light text.
+// Windows' own style would draw light panels under a dark set's light text; the choice is
+// made again when the colours change while the windows are open.
 TEST(ProgramStyleTest, ClassicWindowsWhereTheSystemColoursAreDark) {
+    ProgramStyle::install();
+    QWidget mainWindow;
+    QWidget about;
+    mainWindow.show();
+    about.show();
     const QPalette system = QApplication::palette();
     QPalette dark = system;
     dark.setColor(QPalette::Window, Qt::black);
     dark.setColor(QPalette::WindowText, Qt::white);
-    QApplication::setPalette(dark);
     const bool windows = QSysInfo::productType() == QLatin1String("windows");
-    EXPECT_EQ(ProgramStyle().baseStyle()->name(), QLatin1String(windows ? "windows" : "fusion"));
-    QApplication::setPalette(system);
+    for (const auto& [colours, base] : {std::pair{dark, windows ? "windows" : "fusion"},
+                                        std::pair{system, windows ? "windowsvista" : "fusion"}}) {
+        QApplication::setPalette(colours);
+        QCoreApplication::processEvents();
+        const auto* style = dynamic_cast<const ProgramStyle*>(QApplication::style());
+        ASSERT_NE(style, nullptr);
+        EXPECT_EQ(style->baseStyle()->name(), QLatin1String(base));
+    }
 }
 
 // Drawn without Fusion's image, the group-box frame matches it within a few levels.

@@ -1,4 +1,6 @@
+#include "ApplicationIdentity.h"
 #include "MainWindowFixture.h"
+#include "frmAbout.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -32,10 +34,16 @@ void PrintTo(const Spoken& spoken, std::ostream* out) {
 
 class SpokenNameTest : public AccessibilityTest, public ::testing::WithParamInterface<Spoken> {};
 
+// In the main window, else in the About dialog.
 TEST_P(SpokenNameTest, ControlIsAnnouncedWithRoleAndRow) {
-    QAccessibleInterface* face = accessible(find(QLatin1String(GetParam().control)));
+    QWidget* control = window.findChild<QWidget*>(QLatin1String(GetParam().control));
+    if (control == nullptr) {
+        find<QPushButton>(QStringLiteral("cmdInfo"))->click();
+        control = &findControl<QWidget>(*window.aboutDialog(), GetParam().control);
+    }
+    QAccessibleInterface* face = accessible(control);
     EXPECT_EQ(face->role(), GetParam().role);
-    EXPECT_EQ(face->text(QAccessible::Name), QLatin1String(GetParam().name));
+    EXPECT_EQ(face->text(QAccessible::Name), QString::fromUtf8(GetParam().name));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -46,9 +54,22 @@ INSTANTIATE_TEST_SUITE_P(
                       Spoken{"txthitpoints(7)", QAccessible::EditableText, "Creature 8 hit points"},
                       Spoken{"cmdAttack(4)", QAccessible::Button, "Attack with creature 5"},
                       Spoken{"cmdInfo", QAccessible::Button, "Info"},
+                      Spoken{"Label1", QAccessible::StaticText, "Name"},
+                      Spoken{"Label2", QAccessible::StaticText, "AC"},
+                      Spoken{"Label3", QAccessible::StaticText, "Hit"},
+                      Spoken{"Label4", QAccessible::StaticText, "Bonus"},
+                      Spoken{"Label5", QAccessible::StaticText, "Hit Points"},
+                      Spoken{"Label6", QAccessible::StaticText, "Hit Die to Roll:"},
+                      Spoken{"Label7", QAccessible::StaticText, "Hit Calculation:"},
+                      Spoken{"Label8", QAccessible::StaticText, identity::copyrightNotice.data()},
+                      Spoken{"Label9", QAccessible::StaticText, identity::homepage.data()},
                       Spoken{"lblRoll", QAccessible::StaticText, "Roll 0"},
                       Spoken{"shpishit(5)", QAccessible::Client, "Character 6 hit"},
-                      Spoken{"frmcreatures", QAccessible::Grouping, "Creatures"}));
+                      Spoken{"frmcreatures", QAccessible::Grouping, "Creatures"},
+                      Spoken{"cmdOK", QAccessible::Button, "OK"},
+                      Spoken{"cmdSysInfo", QAccessible::Button, "System Info..."},
+                      Spoken{"lblTitle", QAccessible::StaticText, "Skarvel"},
+                      Spoken{"lblVersion", QAccessible::StaticText, "Version 1.0.0"}));
 
 // Assistive technology on this platform names a list by the label it is related to.
 TEST_F(AccessibilityTest, ListsAreLabelledByTheirCaptions) {
@@ -76,20 +97,6 @@ TEST_F(AccessibilityTest, EveryRowControlHasItsOwnName) {
         }
     }
     EXPECT_EQ(names.size(), count);
-}
-
-TEST_F(AccessibilityTest, ButtonNamesContainTheirCaptions) {
-    for (QPushButton* button : window.findChildren<QPushButton*>()) {
-        EXPECT_TRUE(nameOf(button).contains(button->text())) << button->objectName().toStdString();
-    }
-}
-
-TEST_F(AccessibilityTest, LabelsAreNamedByTheirTexts) {
-    for (QLabel* text : window.findChildren<QLabel*>()) {
-        if (text->objectName() != QStringLiteral("lblRoll")) {
-            EXPECT_EQ(nameOf(text), text->text()) << text->objectName().toStdString();
-        }
-    }
 }
 
 TEST_F(AccessibilityTest, RollAndHitsAreHeardAfterAnAttack) {

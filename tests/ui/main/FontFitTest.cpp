@@ -29,6 +29,9 @@ TEST_F(FontFitTest, EveryTextFitsItsBox) {
         EXPECT_LE(width, fit.room.width())
             << fit.where.toStdString() << ": \"" << fit.text.toStdString() << "\"";
         EXPECT_LE(metrics.height(), fit.room.height()) << fit.where.toStdString();
+        EXPECT_FALSE(fit.font.underline() || fit.font.overline() || fit.font.strikeOut() ||
+                     fit.font.italic() || fit.font.weight() != QFont::Normal)
+            << fit.where.toStdString() << " is decorated";
         if (fit.room.width() - width < leastSpare) {
             leastSpare = fit.room.width() - width;
             tightest = &fit;
@@ -56,6 +59,9 @@ TEST_F(FontFitTest, ALaterApplicationFontChangesNoText) {
     QFont theme(QStringLiteral("DejaVu Sans"), 11, QFont::Bold, true);
     theme.setStyleName(QStringLiteral("Book"));
     theme.setLetterSpacing(QFont::PercentageSpacing, 120);
+    theme.setUnderline(true);
+    theme.setOverline(true);
+    theme.setStrikeOut(true);
     QApplication::setFont(theme);
     QCoreApplication::processEvents(); // the change reaches the widgets as posted events
     const auto after = everyTextOfBoth();

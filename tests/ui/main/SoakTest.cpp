@@ -237,8 +237,8 @@ TEST_F(SoakTest, EveryPressMatchesTheReferenceAndKeepsWhatWasTyped) {
     RecordProperty("presses", static_cast<int>(presses));
     RecordProperty("pressesEndingInError", static_cast<int>(errors));
     std::printf("%ld presses, %ld ended in an error, %.1f s\n", presses, errors, seconds);
-    if (presses >= 1000) {
-        // Both kinds of press must occur in good number, or the soak proves little.
+    if (presses >= 100) {
+        // Both kinds of press must occur in good number, as a hundred presses show them.
         EXPECT_GT(errors, presses / 50);
         EXPECT_LT(errors, presses / 2);
     }
