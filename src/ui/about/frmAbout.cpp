@@ -23,13 +23,6 @@ namespace {
 
 constexpr const AboutLayout& design = aboutLayout;
 
-template <class Control>
-Control* place(Control* control, const char* name, const TwipRect& twips) {
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(twips.toPixels());
-    return control;
-}
-
 const QString storedCaption = QStringLiteral("About MyApp");
 const QString descriptionText = QStringLiteral(
     "Skarvel is simple attack management for game masters.  Simply add the party's information "
@@ -64,7 +57,7 @@ QPixmap iconPixmap(qreal devicePixelRatio) {
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const TwipRect& twips, const QString& text) {
-    auto* label = place(new QLabel(text, parent), name, twips);
+    auto* label = place(new QLabel(text, parent), QLatin1String(name), twips);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     // Top-aligned in a fixed box: what does not fit below is cut off, never scrolled.
@@ -79,7 +72,7 @@ void setTextColour(QLabel* label, const QColor& colour) {
 }
 
 QFrame* makeLine(QWidget* parent, const char* name, const TwipRect& twips, const QColor& colour) {
-    auto* line = place(new QFrame(parent), name, twips);
+    auto* line = place(new QFrame(parent), QLatin1String(name), twips);
     line->setFrameShape(QFrame::NoFrame);
     line->setAutoFillBackground(true);
     QPalette palette = line->palette();
@@ -103,17 +96,18 @@ frmAbout::frmAbout(SysInfoLauncher& sysInfoLauncher, AboutIdentity shownIdentity
     // is fixed.
     setFont(interfaceFont());
 
-    picIcon = place(new QLabel(this), "picIcon", design.picIcon);
+    picIcon = place(new QLabel(this), QStringLiteral("picIcon"), design.picIcon);
     // A 2-pixel sunken panel around the 32 x 32 image fills the box exactly.
     picIcon->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(iconPixmap(devicePixelRatio()));
 
-    cmdOK = place(new QPushButton(QStringLiteral("OK"), this), "cmdOK", design.cmdOK);
+    cmdOK =
+        place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"), design.cmdOK);
     cmdOK->setDefault(true);
 
-    cmdSysInfo = place(new QPushButton(QStringLiteral("&System Info..."), this), "cmdSysInfo",
-                       design.cmdSysInfo);
+    cmdSysInfo = place(new QPushButton(QStringLiteral("&System Info..."), this),
+                       QStringLiteral("cmdSysInfo"), design.cmdSysInfo);
 
     // In the order of the design, which stacks them: a later control lies over an earlier one.
     Line1[1] = makeLine(this, "Line1(1)", design.Line1Grey, QColor(128, 128, 128));

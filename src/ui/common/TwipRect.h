@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
 
 namespace skarvel {
 
@@ -33,5 +34,13 @@ struct TwipRect {
                 twipsToPixels(top + height) - pixelTop};
     }
 };
+
+// Names a control as the design does and puts it where the design's table says.
+template <class Control>
+Control* place(Control* control, const QString& name, const TwipRect& twips) {
+    control->setObjectName(name);
+    control->setGeometry(twips.toPixels());
+    return control;
+}
 
 } // namespace skarvel

@@ -43,13 +43,6 @@ QString accessibleRow(const char* kind, std::size_t row, const char* role) {
         .arg(QLatin1String(role));
 }
 
-template <class Control>
-Control* place(Control* control, const QString& name, const TwipRect& twips, int row = 0) {
-    control->setObjectName(name);
-    control->setGeometry(inRow(twips, row).toPixels());
-    return control;
-}
-
 QLabel* label(QWidget* container, const char* name, const QString& text, const TwipRect& twips,
               Qt::Alignment alignment) {
     auto* control = place(new QLabel(text, container), QLatin1String(name), twips);
@@ -67,7 +60,8 @@ QGroupBox* frame(QWidget* container, const char* name, const QString& caption,
 
 QLineEdit* field(QWidget* container, const QString& name, const QString& text,
                  const TwipRect& twips, std::size_t row) {
-    auto* control = place(new QLineEdit(text, container), name, twips, static_cast<int>(row));
+    auto* control =
+        place(new QLineEdit(text, container), name, inRow(twips, static_cast<int>(row)));
     // A field holds whatever is typed or pasted, however long; Qt's default would cut it
     // at 32,767 characters without a word.
     control->setMaxLength(std::numeric_limits<int>::max());
@@ -76,7 +70,7 @@ QLineEdit* field(QWidget* container, const QString& name, const QString& text,
 
 QPushButton* button(QWidget* container, const QString& name, const QString& caption,
                     const TwipRect& twips, int row = 0) {
-    auto* control = place(new CommandButton(caption, container), name, twips, row);
+    auto* control = place(new CommandButton(caption, container), name, inRow(twips, row));
     // Enter presses only the button that has the focus; Escape presses none.
     control->setAutoDefault(false);
     control->setDefault(false);
@@ -131,7 +125,7 @@ void skarvelform::createCharacters() {
                                design.txtcharac, row);
         txtcharac[row]->setAccessibleName(accessibleRow("Character", row, "armour class"));
         shpishit[row] = place(new HitMarker(frmcharacters), rowName("shpishit", row),
-                              design.shpishit, static_cast<int>(row));
+                              inRow(design.shpishit, static_cast<int>(row)));
         shpishit[row]->setAccessibleName(accessibleRow("Character", row, "hit"));
     }
 }
