@@ -64,14 +64,19 @@ second=build/release-second
 rm -rf "$first" "$second"
 mkdir -p "$first" "$second"
 archive=$first/$name.tar.gz
-# git archive gives every member the commit's time; gzip -n keeps its own time and name out.
-git archive --format=tar --prefix="$name/" "$commit" | gzip -9n >"$archive"
+# source_archive FILE: every member with the commit's time and a mode that no local setting
+# changes; gzip -n keeps its own time and name out.
+source_archive() {
+    git -c tar.umask=0022 -c core.autocrlf=false archive --format=tar --prefix="$name/" "$commit" |
+        gzip -9n >"$1"
+}
+source_archive "$archive"
 build "$first"
 read -r -a made <<<"$(packages "$first")"
 
 if [ "$once" -eq 0 ]; then
     CCACHE_DISABLE=1 build "$second"
-    git archive --format=tar --prefix="$name/" "$commit" | gzip -9n >"$second/$name.tar.gz"
+    source_archive "$second/$name.tar.gz"
     read -r -a again <<<"$(packages "$second")"
     differ=0
     for i in "${!made[@]}"; do
