@@ -4,6 +4,8 @@
 #   SKARVEL_LICENSE       the licence's short name (the LICENSE file's terms)
 #   SKARVEL_VENDOR        the maintainer's name, SKARVEL_CONTACT with the mail address,
 #   SKARVEL_RELEASE_DATE  and the release date (YYYY-MM-DD), from the CHANGELOG's latest entry
+#   SKARVEL_SOURCE_DATE_EPOCH  that entry's time in seconds since 1970, the time stamp of
+#                         everything the packages hold; SOURCE_DATE_EPOCH overrides it
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE _skarvel_license)
 if(NOT _skarvel_license MATCHES "^MIT License\n")
     message(FATAL_ERROR "LICENSE is no longer the MIT licence: update SKARVEL_LICENSE")
@@ -41,8 +43,20 @@ if(_skarvel_month LESS 10)
     set(_skarvel_month 0${_skarvel_month})
 endif()
 set(SKARVEL_RELEASE_DATE ${_skarvel_year}-${_skarvel_month}-${_skarvel_day})
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(SKARVEL_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
+else()
+    string(REGEX MATCH "\n -- [^\n]*>  ([^\n]+)" _skarvel_date "${_skarvel_changelog}")
+    execute_process(COMMAND date -u -d "${CMAKE_MATCH_1}" +%s
+        OUTPUT_VARIABLE SKARVEL_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+        COMMAND_ERROR_IS_FATAL ANY)
+endif()
+if(NOT SKARVEL_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "No release time in seconds: '${SKARVEL_SOURCE_DATE_EPOCH}'")
+endif()
 unset(_skarvel_license)
 unset(_skarvel_changelog)
+unset(_skarvel_date)
 unset(_skarvel_day)
 unset(_skarvel_month)
 unset(_skarvel_months)

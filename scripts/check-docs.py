@@ -70,7 +70,7 @@ def exists_as_path(token, doc):
         token = token[2:]
     if token.startswith(("/", "~", "..")) or re.match(r"[A-Za-z]:\\", token):
         return None  # outside the tree: the machine's or a neighbour's
-    if "/" in token and ignored(token.split("/")[0] + "/"):
+    if ignored(token.split("/")[0] + "/"):
         return None  # what a build makes
     if token in entries or str(Path(doc).parent / token) in entries:
         return True

@@ -30,9 +30,9 @@ linux=(
 )
 windows=(
     # the cross build (and the toolkit's build from Debian's source), the tests under Wine,
-    # the installer, and its check on a virtual screen
+    # the installer and the ZIP, and the installer's check on a virtual screen
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64
-    nsis imagemagick
+    nsis zip imagemagick
     # the desktop matrix's Wine rows: Windows' raster MS Sans Serif, and the tools that
     # rename a face
     fonts-wine python3-fonttools

@@ -6,7 +6,8 @@
 # main window has been painted.
 #
 # Usage: package-check.sh PACKAGE.deb
-#        package-check.sh --build BUILD_DIR   (packs BUILD_DIR with $CPACK, default cpack)
+#        package-check.sh --build BUILD_DIR   (packs BUILD_DIR twice with $CPACK, default
+#                                              cpack: both packages must be the same bytes)
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 # The design's application id and icon sizes, not the build's: the package must hold them.
@@ -28,6 +29,11 @@ if [ "${1:-}" = "--build" ]; then
     debs=("$scratch"/out/*.deb)
     [ ${#debs[@]} -eq 1 ] || fail "cpack made ${#debs[@]} packages, expected 1"
     deb="${debs[0]}"
+    # Packed again seconds later, the same build must give the same bytes.
+    sleep 1.1
+    "${CPACK:-cpack}" --config "$2/CPackConfig.cmake" -B "$scratch/again" >"$scratch/cpack.log" 2>&1 ||
+        { cat "$scratch/cpack.log"; fail "cpack could not build the package again"; }
+    cmp "$deb" "$scratch/again/${deb##*/}" || fail "packed twice, the package differs: it holds a time"
 else
     deb="$1"
 fi
