@@ -21,12 +21,18 @@ packed() { sed -n "s/^set($1 \"\(.*\)\")$/\1/p" "$build/CPackConfig.cmake"; }
 name=$(packed CPACK_PACKAGE_NAME)
 version=$(packed CPACK_PACKAGE_VERSION)
 publisher=$(packed CPACK_PACKAGE_VENDOR)
-(cd "$build" && "${CPACK:-cpack}" -G NSIS >/dev/null)
+# Packed twice, seconds apart: the installer and the ZIP must hold no time of packing.
+for out in package "$work-again"; do
+    (cd "$build" && "${CPACK:-cpack}" -G "NSIS;ZIP" -B "$out" >/dev/null)
+done
 installer="$build/package/$name-$version-win64.exe"
 
 rm -rf "$work"
 mkdir -p "$work"
 source "$(dirname "${BASH_SOURCE[0]}")/../wine.sh"
+for packed in "$installer" "${installer%.exe}.zip"; do
+    check "${packed##*/} packed again the same" "" "$(cmp "$packed" "$work-again/${packed##*/}" 2>&1)"
+done
 wine_desktop "$work" 1024x768
 drive="$WINEPREFIX/drive_c"
 echo "fresh prefix after $((SECONDS - started)) s"
