@@ -2,12 +2,16 @@
 
 #include "ProgramMessageBox.h"
 
+#include <QApplication>
+
 namespace skarvel {
 
 void QtMessageDisplay::show(const std::string& text, const std::string& caption) {
-    // No parent: the box belongs to the application, not to one window; Qt centres it over
-    // the window that is active, the one whose button brought it up.
-    createMessageBox(icon, QString::fromStdString(caption), QString::fromStdString(text))->exec();
+    // Over the window whose button brought it up, which is the active one; modal to the
+    // whole application all the same.
+    createMessageBox(icon, QString::fromStdString(caption), QString::fromStdString(text),
+                     QApplication::activeWindow())
+        ->exec();
 }
 
 } // namespace skarvel

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -19,13 +20,19 @@ struct SeenBox {
     QList<QAbstractButton*>::size_type buttons = 0;
     QMessageBox::StandardButtons standardButtons;
     bool outlastsHeldKey = false;
+    QWidget* parent = nullptr;
 };
 
 // The launcher's box (the default) has no icon; the main window's errors show a warning.
 TEST(QtMessageDisplay, ShowsTextAndCaptionWithOnlyOkAndItsIconModalToTheApplication) {
+    // The window whose button brings the box up: the box stands over it.
+    QWidget owner;
+    owner.show();
     for (const auto& [display, icon] :
          {std::pair{QtMessageDisplay(), QMessageBox::NoIcon},
           {QtMessageDisplay(QMessageBox::Warning), QMessageBox::Warning}}) {
+        owner.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
         SeenBox seen;
         // The box blocks in its own event loop: look at it from inside that loop, then
         // dismiss it with OK as the user would.
@@ -40,7 +47,9 @@ TEST(QtMessageDisplay, ShowsTextAndCaptionWithOnlyOkAndItsIconModalToTheApplicat
                     box->icon(),
                     box->windowModality(),
                     box->buttons().size(),
-                    box->standardButtons()};
+                    box->standardButtons(),
+                    false,
+                    box->parentWidget()};
             // The System Info key may still be held: its repeat must not close the box.
             QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
             QApplication::sendEvent(box->button(QMessageBox::Ok), &repeat);
@@ -58,6 +67,7 @@ TEST(QtMessageDisplay, ShowsTextAndCaptionWithOnlyOkAndItsIconModalToTheApplicat
         EXPECT_EQ(seen.buttons, 1);
         EXPECT_EQ(seen.standardButtons, QMessageBox::StandardButtons(QMessageBox::Ok));
         EXPECT_TRUE(seen.outlastsHeldKey);
+        EXPECT_EQ(seen.parent, &owner);
     }
 }
 
