@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Creature, BonusTexts,
                                            BonusCase{"orcs", 0}, BonusCase{"", 0},
                                            BonusCase{"2.5", 2}, BonusCase{"3.5", 4},
                                            BonusCase{"6e0", 6}, BonusCase{"-1", -1},
-                                           BonusCase{"7.6", 8}));
+                                           BonusCase{"4.6", 5}));
 
 TEST(AttackPass, ReadsTheFieldsInOrderAndWritesEachMarkerOnce) {
     FakeAttackView view;

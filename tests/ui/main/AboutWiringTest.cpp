@@ -34,6 +34,7 @@ TEST_F(AboutWiringTest, InfoCreatesOneOwnerlessModelessDialogForTheWholeRun) {
     frmAbout* about = aboutDialogs().front();
     QSignalSpy loads(about, &frmAbout::loaded);
     EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->parentWidget(), nullptr);
 
     // While open: to the front, no second dialog, no reload (which would focus OK).
     ASSERT_TRUE(QTest::qWaitForWindowActive(about));

@@ -69,7 +69,13 @@ INSTANTIATE_TEST_SUITE_P(
                       Spoken{"cmdOK", QAccessible::Button, "OK"},
                       Spoken{"cmdSysInfo", QAccessible::Button, "System Info..."},
                       Spoken{"lblTitle", QAccessible::StaticText, "Skarvel"},
-                      Spoken{"lblVersion", QAccessible::StaticText, "Version 1.0.0"}));
+                      Spoken{"lblVersion", QAccessible::StaticText, "Version 1.0.0"},
+                      Spoken{"lblDescription", QAccessible::StaticText,
+                             "Skarvel is simple attack management for game masters.  Simply add "
+                             "the party's information to the page. Then put each monsters bonuses "
+                             "and attack.  It supports traditional D and D style THAC0 and the new "
+                             "third edition style of attacking.  There's also a place to keep "
+                             "track of the monster's hit points."}));
 
 // Assistive technology on this platform names a list by the label it is related to.
 TEST_F(AccessibilityTest, ListsAreLabelledByTheirCaptions) {
