@@ -70,6 +70,11 @@ for file in $program usr/share/applications/$id.desktop usr/share/metainfo/$id.m
     [ -s "$root/$file" ] || fail "the package has no $file"
 done
 [ -x "$root/$program" ] || fail "$program is not executable"
+# Nor may a time or a path of this build be compiled in: another build would differ.
+if [ "${1:-}" = "--build" ]; then
+    ! grep -aqF -e "$(cd "$2/../.." && pwd)" -e "$(LC_ALL=C date '+%b %e %Y')" "$root/$program" ||
+        fail "$program holds this build's path or today's date"
+fi
 grep -q '^License: MIT$' "$root/$doc/copyright" || fail "the copyright file names another licence"
 zcat "$root/$doc/changelog.gz" >"$scratch/changelog"
 [ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" = "$(dpkg-deb -f "$deb" Version)" ] ||
