@@ -33,6 +33,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../wine.sh"
 for packed in "$installer" "${installer%.exe}.zip"; do
     check "${packed##*/} packed again the same" "" "$(cmp "$packed" "$work-again/${packed##*/}" 2>&1)"
 done
+rm -rf "$work-again"
 wine_desktop "$work" 1024x768
 drive="$WINEPREFIX/drive_c"
 echo "fresh prefix after $((SECONDS - started)) s"

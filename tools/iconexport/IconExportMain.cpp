@@ -16,11 +16,13 @@
 //   skarvel_icon_export SOURCE_DIR
 namespace {
 
+// Empty where the image could not be encoded.
 QByteArray png(const QImage& image) {
     QByteArray data;
     QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        return {};
+    }
     return data;
 }
 
@@ -49,8 +51,8 @@ int main(int argc, char** argv) {
                                         ? skarvel::IcoFile::encode(images)
                                         : png(images.front());
             QSaveFile file(path);
-            if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() ||
-                !file.commit()) {
+            if (data.isEmpty() || !file.open(QIODevice::WriteOnly) ||
+                file.write(data) != data.size() || !file.commit()) {
                 std::fprintf(stderr, "could not write %s\n", qPrintable(path));
                 return 1;
             }
