@@ -68,7 +68,9 @@ bool ProgramStyle::eventFilter(QObject* watched, QEvent* event) {
         baseStyle()->name().compare(compactStyleName(), Qt::CaseInsensitive) != 0) {
         QMetaObject::invokeMethod(qApp, &ProgramStyle::install, Qt::QueuedConnection);
     }
-    return QProxyStyle::eventFilter(watched, event);
+    // Watching the application sees every event of the program; the base style, which
+    // watches the widgets it polished itself, must not be handed them all a second time.
+    return false;
 }
 
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
