@@ -2,10 +2,10 @@
 # Makes a release of the committed tree: the source archive of the commit, and built from
 # it the Debian package and the Windows installer and ZIP, all written with their
 # SHA256SUMS into dist/. Every built file carries the time of the CHANGELOG's latest entry
-# (the source archive the commit's) and no path of the machine it was built on, so any build of the same commit gives the same
-# bytes: to show it, everything is built a second time from the source archive unpacked in
-# another folder, without the compiler cache, and must come out the same. --once builds
-# only once.
+# (the source archive the commit's) and no path of the machine it was built on, so any
+# release of the same commit gives the same bytes: to show it, everything is built a second
+# time from the source archive unpacked in another folder, without the compiler cache, and
+# must come out the same. --once builds only once.
 # Usage: scripts/release.sh [--once]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -10,5 +10,6 @@ xvfb_start() {
     exec 3>&-
     local _
     for _ in $(seq 50); do [ -s "$1/display" ] && break; sleep 0.1; done
+    [ -s "$1/display" ] || { echo "Xvfb did not start" >&2; return 1; }
     export DISPLAY=":$(cat "$1/display")"
 }

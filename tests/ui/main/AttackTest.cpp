@@ -243,7 +243,7 @@ class HeldKeyTest : public AttackTest, public ::testing::WithParamInterface<Butt
 
 // X11 repeats a held key as a release and a press at one instant, which Qt leaves unmarked
 // when a busy machine has it read the two apart. Run where that happens (held_keys): a real
-// key held through the X server's own repeat, with busy processes on every core.
+// key held through the X server's own repeat, with three busy processes beside it.
 TEST_P(HeldKeyTest, AKeyHeldOnAButtonPressesItOnce) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         GTEST_SKIP() << "needs X11, where the window system repeats a held key";
